@@ -1,0 +1,30 @@
+# make run  — install what is missing, build, prepare the program folder, start the program
+# make test — the same set-up, then every test on the offscreen platform
+BUILD_DIR := build
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test build deps configure bench clean format-check
+
+run: build
+	cd $(BUILD_DIR) && ./poruna
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+deps:
+	@sh tools/install_packages.sh
+
+bench: build
+	sh bench/run_startup_bench.sh $(BUILD_DIR)
+
+format-check:
+	@sh tools/check_format.sh
+
+clean:
+	rm -rf $(BUILD_DIR)

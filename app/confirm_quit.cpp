@@ -1,0 +1,27 @@
+#include "app/confirm_quit.h"
+
+#include "ui/message_boxes.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+bool terminating = false;
+}
+
+void ConfirmQuit() {
+    if (messageBoxes().confirm(QStringLiteral("おわっても いいの？")) == ConfirmAnswer::No)
+        return;
+    requestTermination();
+}
+
+void requestTermination() {
+    terminating = true;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    QCoreApplication::quit();
+}
+
+bool terminationRequested() { return terminating; }
+
+void clearTerminationRequest() { terminating = false; }

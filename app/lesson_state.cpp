@@ -1,0 +1,6 @@
+#include "app/lesson_state.h"
+
+LessonState& lessonState() {
+    static LessonState state;
+    return state;
+}

@@ -1,0 +1,11 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    startUp();
+    const int result = runProgram();
+    shutDown();
+    return result;
+}

@@ -1,0 +1,185 @@
+#include "app/menu_screen.h"
+
+#include "app/application_info.h"
+#include "app/confirm_quit.h"
+#include "app/error_report.h"
+#include "app/lesson_state.h"
+#include "app/screens.h"
+#include "controls/caption_label.h"
+#include "controls/cute_button.h"
+#include "controls/status_bar.h"
+#include "lessons/addsub/column_addition.h"
+#include "lessons/addsub/column_subtraction.h"
+#include "lessons/addsub/mental_addition.h"
+#include "lessons/addsub/mental_subtraction.h"
+#include "lessons/drills/addition_drill.h"
+#include "lessons/drills/multiplication_drill.h"
+#include "lessons/drills/subtraction_drill.h"
+#include "lessons/length/length_units.h"
+#include "lessons/multiplication/multiplication.h"
+#include "lessons/numbers/numbers_to_10000.h"
+#include "lessons/wordproblems/addsub_word_problems.h"
+#include "lessons/wordproblems/parentheses_word_problems.h"
+#include "ui/clock.h"
+#include "ui/help_viewer.h"
+#include "ui/look.h"
+#include "ui/media_player.h"
+#include "ui/message_boxes.h"
+#include "ui/screen_builder.h"
+#include "ui/sound_cue.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMenuBar>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+struct TopicButton {
+    int number;
+    QRect box;
+    const char16_t* caption;
+    bool drill;
+    QDialog* (*screen)();
+};
+
+// The lesson screen each topic button opens, looked up when clicked: the
+// screens are made after the menu.
+const TopicButton topicButtons[] = {
+    {3, {78, 120, 215, 30}, u"10000まで", false, []() -> QDialog* { return Form2; }},
+    {4, {78, 210, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form3; }},
+    {5, {78, 250, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form4; }},
+    {6, {78, 290, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form5; }},
+    {7, {78, 380, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form6; }},
+    {8, {78, 420, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form7; }},
+    {9, {78, 460, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form8; }},
+    {10, {430, 120, 215, 30}, u"たし算とひき算", false, []() -> QDialog* { return Form9; }},
+    {11, {430, 160, 217, 30}, u"かっこ", false, []() -> QDialog* { return Form10; }},
+    {12, {430, 250, 215, 30}, u"ｍｍ、ｃｍ、ｍ", false, []() -> QDialog* { return Form11; }},
+    {13, {430, 340, 215, 30}, u"かけ算と九九", false, []() -> QDialog* { return Form12; }},
+    {14, {430, 380, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form13; }},
+};
+
+struct Heading {
+    int number;
+    QPoint at;
+    const char16_t* text;
+};
+
+const Heading headings[] = {
+    {6, {60, 90}, u"１．数"},
+    {8, {60, 180}, u"２．たし算"},
+    {11, {60, 350}, u"３．ひき算"},
+    {16, {412, 90}, u"４．ぶんしょう もんだい"},
+    {20, {412, 220}, u"５．長さ"},
+    {7, {412, 310}, u"６．かけ算"},
+};
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ポルナ"));
+    setFont(look::rounded(19));
+    setFixedSize(955, 716);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("MainMenu1"));
+    connectGuarded(help->addAction(QStringLiteral("使い方")), &QAction::triggered, this,
+                   [this] { HelpContentsClick(); });
+    connectGuarded(help->addAction(QStringLiteral("バージョン情報")), &QAction::triggered, this,
+                   [this] { VersionInfoClick(); });
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, look::windowBackground);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    client->setFixedSize(955, 716 - menuBar()->sizeHint().height());
+    buildControls(client);
+
+    MediaPlayer1 = new MediaPlayer(this);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connectGuarded(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    timer1_->start();
+
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName(QStringLiteral("Timer3"));
+    timer3_->setInterval(1000);
+    connectGuarded(timer3_, &QTimer::timeout, this, [this] { Timer3Timer(); });
+
+    runGuarded([this] { FormCreate(); });
+}
+
+void TForm1::buildControls(QWidget* client) {
+    build::shape(client, QStringLiteral("Shape1"), QRect(56, 32, 97, 33), look::windowBackground, look::black);
+    build::label(client, QStringLiteral("Label4"), QPoint(60, 34), look::rounded(27, true), look::navy,
+                 QStringLiteral("もくじ"));
+    for (const Heading& h : headings)
+        build::label(client, QStringLiteral("Label%1").arg(h.number), h.at, look::rounded(19, true), look::navy,
+                     QString::fromUtf16(h.text));
+
+    for (const TopicButton& t : topicButtons) {
+        TCuteButton* b =
+            build::button(client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
+                          t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
+        auto screen = t.screen;
+        connectGuarded(b, &TCuteButton::clicked, this, [this, screen] { openLesson(screen()); });
+    }
+
+    image1_ = build::childPicture(client, QStringLiteral("Image1"), QPoint(0, 576));
+    image1_->hide();
+    label5_ = build::label(client, QStringLiteral("Label5"), QPoint(68, 598), look::rounded(19), look::red);
+
+    TCuteButton* quit = build::button(client, QStringLiteral("CuteButton2"), QRect(840, 592, 90, 30),
+                                      QStringLiteral("おわる"), look::navy, look::cream, look::rounded(15, true));
+    connectGuarded(quit, &TCuteButton::clicked, this, [this] { CuteButton2Click(); });
+
+    build::clockStatusBar(client, 680);
+}
+
+void TForm1::FormCreate() {
+    LessonState& s = lessonState();
+    s.soundsEnabled = 0;
+    s.programFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath() + u'/';
+    setApplicationHelpFile(s.programFolder + QStringLiteral("ポルナ.hlp"));
+    image1_->show();
+    label5_->setCaption(QStringLiteral("「ボタン」を えらんで はじめてね！"));
+    timer3_->start();
+}
+
+void TForm1::openLesson(QDialog* screen) {
+    if (screen)
+        screen->exec();
+}
+
+void TForm1::CuteButton2Click() { ConfirmQuit(); }
+
+void TForm1::Timer1Timer() {
+    if (auto* bar = findChild<StatusBar*>(QStringLiteral("StatusBar1")))
+        bar->setPanelText(1, clockText(clockSource().now()));
+}
+
+void TForm1::Timer3Timer() {
+    lessonState().soundsEnabled = 1;
+    // Stopped first, so a failing cue does not leave the timer firing every second.
+    timer3_->stop();
+    PlayCue(CueStartUp);
+}
+
+void TForm1::HelpContentsClick() { helpViewer().showContents(applicationHelpFile()); }
+
+void TForm1::VersionInfoClick() { messageBoxes().information(QStringLiteral("ポルナ\r\nVersion 1.2")); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    requestTermination();
+}

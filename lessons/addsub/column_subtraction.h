@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/lesson_screen.h"
+
+// ひき算：ひっ算 — column subtraction with borrowing.
+class TForm7 final : public LessonScreen {
+    Q_OBJECT
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+
+    void ClearWork() override;
+    void ShowDigitSelectors() override;
+};

@@ -1,0 +1,60 @@
+#include "ui/help_viewer.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+
+// Our own help window: a plain HTML browser over the help file. It reports a
+// missing file itself, in the window, so the program never stops over it.
+class HelpWindow final : public QWidget {
+public:
+    HelpWindow() {
+        setObjectName(QStringLiteral("HelpWindow"));
+        setWindowTitle(QStringLiteral("ポルナ ヘルプ"));
+        resize(640, 560);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        browser_ = new QTextBrowser(this);
+        browser_->setObjectName(QStringLiteral("HelpText"));
+        browser_->setOpenExternalLinks(false);
+        layout->addWidget(browser_);
+    }
+
+    void showFile(const QString& helpFile) {
+        QFile file(helpFile);
+        if (file.open(QIODevice::ReadOnly)) {
+            browser_->setHtml(QString::fromUtf8(file.readAll()));
+        } else {
+            browser_->setHtml(QStringLiteral("<h2>ヘルプ ファイルが ひらけません</h2><p>%1</p><p>%2</p>")
+                                  .arg(helpFile.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
+        }
+        show();
+        raise();
+        activateWindow();
+    }
+
+private:
+    QTextBrowser* browser_;
+};
+
+class WindowHelpViewer final : public HelpViewer {
+public:
+    void showContents(const QString& helpFile) override {
+        if (!window_)
+            window_ = new HelpWindow;
+        window_->showFile(helpFile);
+    }
+
+private:
+    QPointer<HelpWindow> window_;
+};
+
+} // namespace
+
+template <> std::unique_ptr<HelpViewer> Seam<HelpViewer>::makeDefault() {
+    return std::make_unique<WindowHelpViewer>();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// Colours and fonts the screens are drawn with.
+namespace look {
+inline const QColor navy{0x00, 0x00, 0x80};
+inline const QColor olive{0x80, 0x80, 0x00};
+inline const QColor green{0x00, 0x80, 0x00};
+inline const QColor teal{0x00, 0x80, 0x80};
+inline const QColor black{0x00, 0x00, 0x00};
+inline const QColor white{0xFF, 0xFF, 0xFF};
+inline const QColor red{0xFF, 0x00, 0x00};
+inline const QColor darkRed{0xC6, 0x00, 0x00};
+inline const QColor skyBlue{0xA6, 0xCA, 0xF0};
+inline const QColor moneyGreen{0xC0, 0xDC, 0xC0};
+inline const QColor cream{0xFF, 0xFB, 0xF0};
+inline const QColor windowBackground{0xEA, 0xEA, 0xFF};
+inline const QColor statusBarBackground{0xD0, 0xD0, 0xFF};
+inline const QColor topicFace{0xBD, 0xE8, 0xD7};
+inline const QColor nextFace{0xFF, 0xA6, 0xFF};
+
+inline const QString roundedFamily = QStringLiteral("HG丸ｺﾞｼｯｸM-PRO");
+inline const QString uiGothicFamily = QStringLiteral("MS UI Gothic");
+
+// The rounded gothic the screens ask for, at a pixel size.
+QFont rounded(int pixelSize, bool bold = false);
+QFont uiGothic(int pixelSize, bool bold = false);
+
+// Maps the font names the screens ask for to the fonts this platform has.
+void installFontSubstitutions();
+} // namespace look

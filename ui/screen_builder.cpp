@@ -1,0 +1,123 @@
+#include "ui/screen_builder.h"
+
+#include "controls/caption_label.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
+#include "controls/shape.h"
+#include "controls/status_bar.h"
+#include "ui/child_picture.h"
+#include "ui/look.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace build {
+
+namespace {
+constexpr int statusBarHeight = 20;
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+} // namespace
+
+CaptionLabel* label(QWidget* parent, const QString& name, QPoint at, const QFont& font, const QColor& color,
+                    const QString& caption) {
+    auto* l = new CaptionLabel(parent);
+    l->setObjectName(name);
+    l->setFont(font);
+    setTextColor(l, color);
+    l->move(at);
+    l->setCaption(caption);
+    return l;
+}
+
+CaptionLabel* fixedLabel(QWidget* parent, const QString& name, const QRect& box, const QFont& font,
+                         const QColor& color, Qt::Alignment alignment, const QString& caption) {
+    auto* l = new CaptionLabel(parent);
+    l->setObjectName(name);
+    l->setAutoSize(false);
+    l->setFont(font);
+    setTextColor(l, color);
+    l->setAlignment(alignment);
+    l->setGeometry(box);
+    l->setCaption(caption);
+    return l;
+}
+
+TCuteButton* button(QWidget* parent, const QString& name, const QRect& box, const QString& caption,
+                    const QColor& face, const QColor& text, const QFont& font) {
+    auto* b = new TCuteButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(box);
+    b->setCaption(caption);
+    b->setColor(face);
+    b->setFontColor(text);
+    b->setFont(font);
+    return b;
+}
+
+CaptionedList* list(QWidget* parent, const QString& name, const QRect& box, const QString& caption,
+                    const QStringList& items, const QFont& font, const QColor& color) {
+    auto* l = new CaptionedList(parent);
+    l->setObjectName(name);
+    l->setGeometry(box);
+    l->setFont(font);
+    l->setTextColor(color);
+    l->setItems(items);
+    l->setCaption(caption);
+    return l;
+}
+
+Shape* shape(QWidget* parent, const QString& name, const QRect& box, const QColor& brush, const QColor& pen) {
+    auto* s = new Shape(parent);
+    s->setObjectName(name);
+    s->setGeometry(box);
+    s->setBrushColor(brush);
+    s->setPenColor(pen);
+    return s;
+}
+
+QLabel* childPicture(QWidget* parent, const QString& name, QPoint at) {
+    auto* image = new QLabel(parent);
+    image->setObjectName(name);
+    image->setGeometry(QRect(at, QSize(64, 64)));
+    image->setPixmap(::childPicture());
+    return image;
+}
+
+QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& box, const QStringList& lines,
+                     const QFont& font, const QColor& color) {
+    auto* m = new QPlainTextEdit(parent);
+    m->setObjectName(name);
+    m->setGeometry(box);
+    m->setFont(font);
+    setTextColor(m, color);
+    m->setReadOnly(true);
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m->setPlainText(lines.join(u'\n'));
+    m->hide();
+    return m;
+}
+
+StatusBar* clockStatusBar(QWidget* parent, int firstPanelWidth) {
+    auto* bar = new StatusBar(parent);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFont(look::uiGothic(12, true));
+    bar->setBackground(look::statusBarBackground);
+    bar->addPanel(firstPanelWidth);
+    bar->addPanel(50, Qt::AlignHCenter);
+    bar->setGeometry(0, parent->height() - statusBarHeight, parent->width(), statusBarHeight);
+    return bar;
+}
+
+QStringList digitEntries() {
+    return {QStringLiteral("０"), QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"),
+            QStringLiteral("４"), QStringLiteral("５"), QStringLiteral("６"), QStringLiteral("７\u3000"),
+            QStringLiteral("８"), QStringLiteral("９")};
+}
+
+} // namespace build
