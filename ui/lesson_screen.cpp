@@ -18,6 +18,7 @@
 
 const QString LessonScreen::nextPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString LessonScreen::hintShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
+const QString LessonScreen::stepPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
 
 QString placeCaption(DigitPlace place) {
     switch (place) {
@@ -286,17 +287,37 @@ void LessonScreen::CuteButton4Click() {
         if (answer)
             answer->setEnabled(false);
         ShowDigitSelectors();
+        PrepareTestEntry();
         setPrompt(testPrompt_);
     }
     PlayCue(CueShow);
 }
 
 void LessonScreen::CuteButton5Click() {
+    if (explanationSteps_ > 0) {
+        showNextStep();
+        return;
+    }
     ShowWorkedAnswer();
     cuteButton(4)->setEnabled(true);
     cuteButton(5)->setEnabled(false);
     setPrompt(nextPrompt);
     PlayCue(CueAnswer);
+}
+
+void LessonScreen::showNextStep() {
+    LessonState& s = lessonState();
+    // After the last step the next press starts the same explanation again.
+    s.explanationStep = s.explanationStep >= explanationSteps_ ? 1 : s.explanationStep + 1;
+    ShowWorkedAnswer();
+    if (s.explanationStep == explanationSteps_) {
+        cuteButton(4)->setEnabled(true);
+        PlayCue(CueAnswer);
+        setPrompt(nextPrompt);
+    } else {
+        PlayCue(CueDigit);
+        setPrompt(stepPrompt);
+    }
 }
 
 void LessonScreen::DigitPicked(DigitPlace place, int index) {
@@ -311,12 +332,15 @@ void LessonScreen::SubmitPicked() {
         s.enteredAnswer += digitField(d.place);
     if (problemLabel_)
         problemLabel_->setCaption(completedProblem());
-    const bool right = s.enteredAnswer == s.correctAnswer;
+    showVerdict(s.enteredAnswer == s.correctAnswer);
+    cuteButton(4)->setEnabled(true);
+    setPrompt(nextPrompt);
+}
+
+void LessonScreen::showVerdict(bool right) {
     if (verdictLabel_)
         verdictLabel_->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
     PlayCue(right ? CueRight : CueWrong);
-    cuteButton(4)->setEnabled(true);
-    setPrompt(nextPrompt);
 }
 
 void LessonScreen::CuteButton6Click() {

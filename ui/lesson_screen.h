@@ -44,6 +44,9 @@ public:
     virtual void ShowDigitSelectors();
     virtual void MakeProblem() {}
     virtual void ShowWorkedAnswer() {}
+    // After つぎへ has put up a test problem and its selectors; a screen that
+    // takes its answer in parts gets that entry ready here.
+    virtual void PrepareTestEntry() {}
 
     CaptionLabel* label(int number) const;
     CaptionedList* comboBox(int number) const;
@@ -84,6 +87,8 @@ protected:
     // The equation shown when ◆ is picked; the default is the problem label's
     // open equation with its "?" replaced by the right answer.
     virtual QString completedProblem() const;
+    // ○ or × in the verdict label, with its cue.
+    void showVerdict(bool right);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,11 +108,17 @@ protected:
     QString studyPrompt_ = QStringLiteral("「こたえ」ボタンを おしてね！");
     QString testPrompt_ = QStringLiteral("こたえを えらんでから ◆を おしてね！");
     QString hintHiddenPrompt_ = QStringLiteral("メニューを えらんでね！");
+    // The number of ステップ steps where CuteButton5 walks through the
+    // explanation step by step; 0 where it is こたえ and shows it at once.
+    int explanationSteps_ = 0;
 
     static const QString nextPrompt;      // 「つぎへ」ボタンで すすめてね！
     static const QString hintShownPrompt; // もういちど「ポイント」ボタンを おせば きえるよ！
+    static const QString stepPrompt;      // 「ステップ」ボタンで すすめてね！
 
 private:
+    void showNextStep();
+
     QTimer* clockTimer_ = nullptr;
 };
 
