@@ -1,12 +1,30 @@
 #include "lessons/addsub/mental_addition.h"
 
 #include "app/error_report.h"
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
+#include "lessons/addsub/mental_addition_problems.h"
 #include "ui/look.h"
+#include "ui/random_source.h"
 #include "ui/screen_builder.h"
 
+namespace {
+const QStringList hintLines = {
+    QString(),
+    QStringLiteral("　たし算の しかたは、まず、おなじくらい "),
+    QStringLiteral("　どうしをたし、つぎに、それらを あわせ"),
+    QStringLiteral("　ればいいよ。"),
+    QString(),
+    QStringLiteral("　これを あん算で できれば あん算でやり、"),
+    QStringLiteral("　できなければ ひっ算で すればいいよ。"),
+};
+} // namespace
+
 TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), QStringLiteral("ポルナ")) {
-    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30), QStringLiteral("たし算：あん算"));
-    problemLabel_ = build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
+             QStringLiteral("たし算：あん算"));
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     addVerdictLabel(6, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
@@ -21,7 +39,8 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
                        {DigitPlace::Tens, 3, {856, 222, 25, 225}},
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       7, QRect(905, 222, 25, 65));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), {}, look::rounded(19), look::navy),
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), hintLines, look::rounded(19),
+                        look::navy),
             152, 19);
     addStatusBar(600);
     connectSharedHandlers();
@@ -32,4 +51,23 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
 void TForm3::ClearWork() {
     clearLabels(4, 6);
     hideComboBoxes(2, 7);
+}
+
+void TForm3::MakeProblem() {
+    ClearWork();
+    LessonState& s = lessonState();
+    // Without a menu entry of this screen the last numbers are asked again.
+    if (const auto drawn = drawMentalAddition(s.menuItem, randomSource())) {
+        s.operand1 = drawn->a;
+        s.operand2 = drawn->b;
+    }
+    s.correctAnswer = s.operand1 + s.operand2;
+    label(4)->setCaption(openAddition(s.operand1, s.operand2));
+}
+
+void TForm3::ShowWorkedAnswer() {
+    const LessonState& s = lessonState();
+    label(4)->setCaption(completedProblem());
+    if (const auto text = mentalAdditionExplanation(s.menuItem, s.operand1, s.operand2))
+        label(5)->setCaption(*text);
 }

@@ -9,4 +9,6 @@ public:
     explicit TForm3(QWidget* parent = nullptr);
 
     void ClearWork() override;
+    void MakeProblem() override;
+    void ShowWorkedAnswer() override;
 };

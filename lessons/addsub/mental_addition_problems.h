@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class RandomSource;
+
+// One mental-addition problem: A + B.
+struct MentalAdditionProblem {
+    int a = 0;
+    int b = 0;
+};
+
+// Draws a problem for the menu entry (1 two digits, 2 three, 3 four). The
+// selector k is drawn first and decides the kind of both numbers; A is drawn
+// before B. Any other entry draws k only and gives no problem.
+std::optional<MentalAdditionProblem> drawMentalAddition(int menuItem, RandomSource& random);
+
+// "A + B = ?"
+QString openAddition(int a, int b);
+
+// The worked explanation of A + B for the menu entry; no text for an entry
+// that has none.
+std::optional<QString> mentalAdditionExplanation(int menuItem, int a, int b);
