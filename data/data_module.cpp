@@ -1,5 +1,39 @@
 #include "data/data_module.h"
 
-TDataModule1::TDataModule1(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("DataModule1")); }
+#include "data/table_query.h"
 
-TDataModule1::~TDataModule1() = default;
+TDataModule1::TDataModule1(QObject* parent)
+    : QObject(parent), KazuQuery(new TableQuery(QStringLiteral("KazuQuery"), QStringLiteral("kazu"),
+                                                TableAccess::ReadOnly, this)),
+      DorillQuery(new TableQuery(QStringLiteral("DorillQuery"), QStringLiteral("dorill"),
+                                 TableAccess::ReadWrite, this)),
+      KukuQuery(
+          new TableQuery(QStringLiteral("KukuQuery"), QStringLiteral("kuku"), TableAccess::ReadOnly, this)),
+      DataSource1(new DataSource(QStringLiteral("DataSource1"), KazuQuery, this)),
+      DataSource2(new DataSource(QStringLiteral("DataSource2"), DorillQuery, this)),
+      DataSource3(new DataSource(QStringLiteral("DataSource3"), KukuQuery, this)) {
+    setObjectName(QStringLiteral("DataModule1"));
+}
+
+TDataModule1::~TDataModule1() {
+    KazuQuery->close();
+}
+
+void TDataModule1::RequeryKazu(const QString& filterLine) {
+    KazuQuery->close();
+    KazuQuery->setStatement(QStringLiteral("select * from kazu\r\n") + filterLine +
+                            QStringLiteral("\r\nOrder By NB"));
+    KazuQuery->open();
+}
+
+void TDataModule1::RequeryDorill() {
+    DorillQuery->close();
+    DorillQuery->setStatement(QStringLiteral("select * from dorill"));
+    DorillQuery->open();
+}
+
+void TDataModule1::RequeryKuku() {
+    KukuQuery->close();
+    KukuQuery->setStatement(QStringLiteral("select * from kuku"));
+    KukuQuery->open();
+}
