@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lessons/addsub/column_addition_problems.h"
 #include "ui/lesson_screen.h"
 
 // たしざん：ひっ算 — column addition with carrying, one column at a time.
@@ -8,5 +9,20 @@ class TForm4 final : public LessonScreen {
 public:
     explicit TForm4(QWidget* parent = nullptr);
 
+    void ComboBox1Change(int index) override;
+    void CuteButton3Click() override;
+    void SubmitPicked() override;
+
     void ClearWork() override;
+    void MakeProblem() override;
+    void ShowWorkedAnswer() override;
+
+protected:
+    void PrepareTestEntry() override;
+
+private:
+    // The numbers of the current problem, top row first.
+    ColumnNumbers numbers() const;
+    // The rows, the plus sign and the line, with nothing under the line yet.
+    void drawColumn();
 };

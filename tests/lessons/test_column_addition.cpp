@@ -1,0 +1,412 @@
+// たしざん：ひっ算 — its problems, the worked column and the screen driven through its controls.
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
+#include "controls/shape.h"
+#include "lessons/addsub/column_addition.h"
+#include "lessons/addsub/column_addition_problems.h"
+#include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
+#include "tests/support/seeded_random.h"
+#include "ui/media_player.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+const QString keeps = QStringLiteral("<keeps>");
+const QString stepOne =
+    QStringLiteral("【ステップ１】\r\r\u3000もんだいを タテに ならべて、\r\u3000下に 線を ひく。");
+const QString stepTwoNoCarry =
+    QStringLiteral("【ステップ２】\r\r\u3000一のくらい どうしを たして\r\u3000線の下に かく。");
+} // namespace
+
+class ColumnAdditionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stepText_data();
+    void stepText();
+    void scriptedDraws_data();
+    void scriptedDraws();
+    void twoNumberSumsStayWithin11And178();
+    void threeNumberTensStayBelow18UnlessTheLimitIsHit();
+
+    void init();
+    void cleanup();
+    void showResetRunsAtCreation();
+    void studyCycleWalksTheColumn_data();
+    void studyCycleWalksTheColumn();
+    void stepButtonStartsOverWithANewProblem();
+    void testEntryGoesColumnByColumn_data();
+    void testEntryGoesColumnByColumn();
+    void hintShowsItsThirtyFiveLines();
+
+private:
+    FakePlatform* platform_ = nullptr;
+    MediaPlayer* player_ = nullptr;
+    TForm4* screen_ = nullptr;
+};
+
+void ColumnAdditionTest::stepText_data() {
+    QTest::addColumn<ColumnNumbers>("numbers");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("sumRow");
+    QTest::addColumn<QString>("carry");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("two numbers, step 1 clears the carry") << ColumnNumbers{65, 78} << 1 << stepOne << ""
+                                                          << ""
+                                                          << "ステップ２";
+    QTest::newRow("three numbers, step 1 leaves the carry")
+        << ColumnNumbers{19, 28, 37} << 1 << stepOne << "" << keeps << "ステップ２";
+    QTest::newRow("65 + 78, step 2 carries one ten")
+        << ColumnNumbers{65, 78} << 2
+        << "【ステップ２】\r\r\u3000一のくらい どうしを たした\r\u300013 の 3 を 線の下にかき、\r\u300010 は "
+           "くり上げて、十の\r"
+           "\u3000くらいの上に 小さく かいて\r\u3000おく。"
+        << "3"
+        << "1"
+        << "ステップ３";
+    QTest::newRow("65 + 78, step 3 adds the tens and the carry")
+        << ColumnNumbers{65, 78} << 3
+        << "【ステップ３】\r\r\u3000十のくらい どうしと くり上がりの  \r\u30001 を たして 線の下に かく。"
+        << "143" << keeps << "ステップ１";
+    QTest::newRow("63 + 4, step 2 without a carry")
+        << ColumnNumbers{63, 4} << 2 << stepTwoNoCarry << "7" << keeps << "ステップ３";
+    QTest::newRow("63 + 4, step 3 brings A's tens down")
+        << ColumnNumbers{63, 4} << 3
+        << "【ステップ３】\r\r\u3000十のくらいの 6\u3000を そのまま\r\u3000線の下に かく。"
+        << "67" << keeps << "ステップ１";
+    QTest::newRow("68 + 5, step 3 adds the carry to A's tens")
+        << ColumnNumbers{68, 5} << 3
+        << "【ステップ３】\r\r\u3000十のくらいの 6\u3000に くり上がりの \r\u30001 を たして 線の下に かく。"
+        << "73" << keeps << "ステップ１";
+    QTest::newRow("23 + 45, step 3 adds the tens")
+        << ColumnNumbers{23, 45} << 3
+        << "【ステップ３】\r\r\u3000十のくらい どうしを  たして \r\u3000線の下に かく。"
+        << "68" << keeps << "ステップ１";
+    QTest::newRow("19 + 28 + 37, step 2 carries two tens")
+        << ColumnNumbers{19, 28, 37} << 2
+        << "【ステップ２】\r\r\u3000一のくらい どうしを たした\r\u300024 の 4 を 線の下に かき、\r\u300020 "
+           "は くり上げて、"
+           "十のくらい\r\u3000の上に 小さく かいておく。"
+        << "4"
+        << "2"
+        << "ステップ３";
+    QTest::newRow("19 + 28 + 37, step 3 adds the tens and the carry")
+        << ColumnNumbers{19, 28, 37} << 3
+        << "【ステップ３】\r\r\u3000十のくらい どうしと、くり上がりの\r\u30002 を たして、線の下に かく。"
+        << "84" << keeps << "ステップ１";
+    QTest::newRow("12 + 23 + 34, step 2 without a carry")
+        << ColumnNumbers{12, 23, 34} << 2 << stepTwoNoCarry << "9" << keeps << "ステップ３";
+    QTest::newRow("12 + 23 + 34, step 3 adds the tens")
+        << ColumnNumbers{12, 23, 34} << 3
+        << "【ステップ３】\r\r\u3000十のくらい どうしを たして \r\u3000線の下に かく。"
+        << "69" << keeps << "ステップ１";
+}
+
+void ColumnAdditionTest::stepText() {
+    QFETCH(ColumnNumbers, numbers);
+    QFETCH(int, step);
+    const ColumnStep shown = columnAdditionStep(numbers, step);
+    QTEST(shown.explanation, "text");
+    QTEST(shown.sumRow, "sumRow");
+    QTEST(shown.carryMark.value_or(keeps), "carry");
+    QTEST(shown.nextCaption, "caption");
+    QCOMPARE(shown.complete, step == 3);
+}
+
+void ColumnAdditionTest::scriptedDraws_data() {
+    QTest::addColumn<int>("menuItem");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QList<int>>("limits");
+    QTest::newRow("two numbers, k 3: two two-digit numbers")
+        << 1 << QList<int>{3, 55, 68} << "65 + 78 = ?" << QList<int>{9, 80, 80};
+    QTest::newRow("two numbers, k 2: a one-digit B")
+        << 1 << QList<int>{2, 53, 3} << "63 + 4 = ?" << QList<int>{9, 80, 8};
+    QTest::newRow("three numbers whose tens fit at once")
+        << 2 << QList<int>{0, 9, 18, 27} << "19 + 28 + 37 = ?" << QList<int>{9, 89, 89, 89};
+    QTest::newRow("three numbers: the third is redrawn until the tens stay below 18")
+        << 2 << QList<int>{8, 70, 70, 88, 79, 5} << "80 + 80 + 15 = ?" << QList<int>{9, 89, 89, 89, 89, 89};
+    QTest::newRow("no entry of this screen: k only, no problem")
+        << 3 << QList<int>{4} << "<none>" << QList<int>{9};
+}
+
+void ColumnAdditionTest::scriptedDraws() {
+    QFETCH(int, menuItem);
+    QFETCH(QList<int>, draws);
+    ScriptedRandom random;
+    random.script(draws);
+    const auto numbers = drawColumnAddition(menuItem, random);
+    QTEST(numbers ? openColumnProblem(*numbers) : QStringLiteral("<none>"), "problem");
+    QTEST(random.limits, "limits");
+    QCOMPARE(random.reseeds, 1);
+}
+
+void ColumnAdditionTest::twoNumberSumsStayWithin11And178() {
+    SeededRandom random;
+    const int problems = 9000;
+    int oneDigitB = 0;
+    for (int i = 0; i < problems; ++i) {
+        const ColumnNumbers n = *drawColumnAddition(1, random);
+        const int sum = columnSum(n);
+        QVERIFY2(n[0] >= 10 && n[0] <= 89 && sum >= 11 && sum <= 178, qPrintable(openColumnProblem(n)));
+        QVERIFY2((n[1] >= 1 && n[1] <= 8) || (n[1] >= 10 && n[1] <= 89), qPrintable(openColumnProblem(n)));
+        oneDigitB += n[1] < 10;
+    }
+    QVERIFY(qAbs(double(oneDigitB) / problems - 3.0 / 9) < 0.03);
+}
+
+void ColumnAdditionTest::threeNumberTensStayBelow18UnlessTheLimitIsHit() {
+    SeededRandom random;
+    int limitHits = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const int before = random.draws;
+        const ColumnNumbers n = *drawColumnAddition(2, random);
+        for (int number : n)
+            QVERIFY2(number >= 10 && number <= 98, qPrintable(openColumnProblem(n)));
+        if (n[0] / 10 + n[1] / 10 + n[2] / 10 >= 18) {
+            // Only when the first two tens leave no room does the last of 1000 draws stand.
+            QCOMPARE(random.draws - before, 1 + 2 + thirdNumberDraws);
+            QVERIFY2(n[0] / 10 + n[1] / 10 >= 17, qPrintable(openColumnProblem(n)));
+            ++limitHits;
+        } else {
+            QVERIFY2(columnSum(n) < 200, qPrintable(openColumnProblem(n)));
+        }
+    }
+    QVERIFY(limitHits > 0);
+
+    ScriptedRandom scripted;
+    QList<int> draws{0, 88, 88};
+    draws += QList<int>(thirdNumberDraws - 1, 0);
+    scripted.script(draws + QList<int>{5});
+    QCOMPARE(openColumnProblem(*drawColumnAddition(2, scripted)), QStringLiteral("98 + 98 + 15 = ?"));
+    QCOMPARE(scripted.remaining(), 0);
+}
+
+void ColumnAdditionTest::init() {
+    platform_ = new FakePlatform;
+    player_ = new MediaPlayer;
+    lessonState() = LessonState{};
+    screen_ = new TForm4;
+    lessonState().soundsEnabled = 1;
+}
+
+void ColumnAdditionTest::cleanup() {
+    delete screen_;
+    delete player_;
+    delete platform_;
+}
+
+void ColumnAdditionTest::showResetRunsAtCreation() {
+    LessonDriver d(screen_);
+    QCOMPARE(platform_->media->events, QStringList{"open pipo.wav"});
+    QCOMPARE(lessonState().mode, StudyMode);
+    for (int label = 4; label <= 12; ++label)
+        QVERIFY2(d.caption(label).isEmpty(), qPrintable(QString::number(label)));
+    QVERIFY(!d.enabled(4) && !d.enabled(5));
+    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
+}
+
+void ColumnAdditionTest::studyCycleWalksTheColumn_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QStringList>("rows"); // Label6 … Label8
+    QTest::addColumn<QStringList>("sums");
+    QTest::addColumn<QStringList>("carries");
+    QTest::addColumn<int>("carryTop");
+    QTest::addColumn<QString>("equation");
+    QTest::newRow("65 + 78: the fourth press clears the carry")
+        << 0 << QList<int>{3, 55, 68} << QStringList{"", "65", "78"} << QStringList{"", "3", "143", ""}
+        << QStringList{"", "1", "1", ""} << 264 << "65 + 78 = 143";
+    QTest::newRow("19 + 28 + 37: the fourth press leaves the carry")
+        << 1 << QList<int>{0, 9, 18, 27} << QStringList{"19", "28", "37"} << QStringList{"", "4", "84", ""}
+        << QStringList{"", "2", "2", "2"} << 224 << "19 + 28 + 37 = 84";
+}
+
+void ColumnAdditionTest::studyCycleWalksTheColumn() {
+    QFETCH(int, menu);
+    QFETCH(QList<int>, draws);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, sums);
+    QFETCH(QStringList, carries);
+    QFETCH(QString, equation);
+    LessonDriver d(screen_);
+    platform_->random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    QTEST(screen_->label(10)->y(), "carryTop");
+    QCOMPARE(d.caption(4), QString(equation).replace(QRegularExpression("= \\d+$"), "= ?"));
+    QVERIFY(!d.enabled(4) && d.enabled(5));
+    QCOMPARE(d.caption(3), QStringLiteral("「ステップ」ボタンで すすめてね！"));
+
+    const QStringList steps{"１", "２", "３", "１"};
+    for (int press = 0; press < 4; ++press) {
+        const int before = static_cast<int>(playedCues(*platform_->media).size());
+        d.act("answer");
+        const bool last = press == 2;
+        QVERIFY(d.caption(5).startsWith("【ステップ" + steps[press] + "】"));
+        QCOMPARE((QStringList{d.caption(6), d.caption(7), d.caption(8), d.caption(11)}),
+                 rows + QStringList{"+"});
+        QVERIFY(screen_->findChild<Shape*>("Shape1")->isVisible());
+        QCOMPARE(d.caption(9), sums[press]);
+        QCOMPARE(d.caption(10), carries[press]);
+        QCOMPARE(screen_->cuteButton(5)->caption(), "ステップ" + steps[press + 1 == 4 ? 1 : press + 1]);
+        QCOMPARE(d.enabled(4), press >= 2);
+        QVERIFY(d.enabled(5));
+        QCOMPARE(d.caption(4).endsWith(" = ?"), press < 2);
+        QCOMPARE(d.caption(3), last ? QStringLiteral("「つぎへ」ボタンで すすめてね！")
+                                    : QStringLiteral("「ステップ」ボタンで すすめてね！"));
+        QCOMPARE(playedCues(*platform_->media).mid(before), QStringList{last ? "poon.wav" : "bun.wav"});
+    }
+    QCOMPARE(d.caption(4), equation);
+}
+
+void ColumnAdditionTest::stepButtonStartsOverWithANewProblem() {
+    LessonDriver d(screen_);
+    platform_->random->script({3, 55, 68, 3, 10, 20});
+    d.run({"open", "menu 0", "next", "answer", "answer", "menu 0", "next"});
+    QCOMPARE(screen_->cuteButton(5)->caption(), QStringLiteral("ステップ１"));
+    d.act("answer");
+    QVERIFY(d.caption(5).startsWith(QStringLiteral("【ステップ１】")));
+}
+
+void ColumnAdditionTest::testEntryGoesColumnByColumn_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QStringList>("ones");
+    QTest::addColumn<QStringList>("tens");
+    QTest::addColumn<QString>("underLine");
+    QTest::addColumn<QString>("carry");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("mark");
+    const QList<int> p6578{3, 55, 68};
+    QTest::newRow("65 + 78: 13 then 14")
+        << 0 << p6578 << QStringList{"pick 3 1", "pick 2 3"} << QStringList{"pick 3 1", "pick 2 4"} << "3"
+        << "1"
+        << "143"
+        << "○";
+    QTest::newRow("65 + 78: 3 then 14")
+        << 0 << p6578 << QStringList{"pick 2 3"} << QStringList{"pick 3 1", "pick 2 4"} << "3"
+        << ""
+        << "143"
+        << "○";
+    QTest::newRow("65 + 78: the carry left out of the tens")
+        << 0 << p6578 << QStringList{"pick 3 1", "pick 2 3"} << QStringList{"pick 3 1", "pick 2 3"} << "3"
+        << "1"
+        << "133"
+        << "×";
+    QTest::newRow("65 + 78: ◆ with no digit enters 0 for each column")
+        << 0 << p6578 << QStringList{} << QStringList{} << "0"
+        << ""
+        << "0"
+        << "×";
+    QTest::newRow("19 + 28 + 37: 24 then 8")
+        << 1 << QList<int>{0, 9, 18, 27} << QStringList{"pick 3 2", "pick 2 4"} << QStringList{"pick 2 8"}
+        << "4"
+        << "2"
+        << "84"
+        << "○";
+}
+
+void ColumnAdditionTest::testEntryGoesColumnByColumn() {
+    QFETCH(int, menu);
+    QFETCH(QList<int>, draws);
+    QFETCH(QStringList, ones);
+    QFETCH(QStringList, tens);
+    QFETCH(QString, total);
+    QFETCH(QString, mark);
+    LessonDriver d(screen_);
+    auto selectorsCleared = [&] {
+        return screen_->comboBox(2)->isVisible() && screen_->comboBox(2)->text() == "一" &&
+               screen_->comboBox(3)->text() == "十" && screen_->comboBox(4)->itemIndex() == -1 &&
+               lessonState().digitTens == 0 && lessonState().digitOnes == 0;
+    };
+    platform_->random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "mode", "next"});
+    QVERIFY(d.caption(8).size() > 0 && d.caption(11) == "+" && d.caption(9).isEmpty());
+    QVERIFY(screen_->findChild<Shape*>("Shape1")->isVisible());
+    QVERIFY(selectorsCleared());
+    QCOMPARE(d.caption(3),
+             QStringLiteral("一のくらい どうしを たした こたえを\rえらんでから、◆を おしてね！"));
+
+    d.run(ones + QStringList{"pick 4 0"});
+    QTEST(d.caption(9), "underLine");
+    QTEST(d.caption(10), "carry");
+    QVERIFY(d.caption(12).isEmpty() && !d.enabled(4));
+    QVERIFY(selectorsCleared());
+    QCOMPARE(d.caption(3), QStringLiteral("十のくらいどうしをたしたこたえを\rえらんでから、◆をおしてね！"));
+    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+
+    d.run(tens + QStringList{"pick 4 0"});
+    QCOMPARE(d.caption(9), total);
+    QCOMPARE(d.caption(12), mark);
+    QCOMPARE(playedCues(*platform_->media).last(), QString(mark == "○" ? "pinpon.wav" : "bubuu.wav"));
+    QVERIFY(!d.caption(4).endsWith("?") &&
+            d.caption(4).endsWith(" = " + QString::number(lessonState().correctAnswer)));
+    QVERIFY(d.enabled(4));
+    QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+
+    // A further ◆ for the same problem changes nothing.
+    const QStringList events = platform_->media->events;
+    d.run({"pick 2 9", "pick 4 0"});
+    QCOMPARE(d.caption(9), total);
+    QCOMPARE(d.caption(12), mark);
+    QCOMPARE(platform_->media->events.size(), events.size() + 2); // the digit's cue only
+}
+
+void ColumnAdditionTest::hintShowsItsThirtyFiveLines() {
+    LessonDriver d(screen_);
+    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
+    d.run({"open", "hint"});
+    QVERIFY(memo->isVisible());
+    QCOMPARE(memo->y(), 80);
+    const QStringList expected{
+        "",
+        "\u3000【ひっ算のしかた】",
+        "\u3000\u3000",
+        "\u3000\u3000たされる数と たす数を、たてに くらいを そろえて かき、",
+        "\u3000\u3000その下に 線を ひいて、こたえを 線の下に かくよ。",
+        "",
+        "\u3000\u3000",
+        "\u3000\u3000まず、一の くらい どうしを たした数を 線の下に かく。",
+        "\u3000\u3000その数が ２けたになる時は、一のくらいの数だけを線の",
+        "\u3000\u3000下にかき、十のくらいの数は くりあげて 一つ上のくらいの",
+        "\u3000\u3000上に小さく かいておくといいよ。",
+        "",
+        "\u3000\u3000くり上げた数は、一つ上のくらい どうしを たす時に、",
+        "\u3000\u3000 いっしょに たせば いいよ。",
+        "",
+        "",
+        "\u3000【たし算の ひっ算の たしかめかた】",
+        "",
+        "\u3000\u3000たし算では、たされる数と たす数を いれかえても",
+        "\u3000\u3000こたえは 同じだよ。",
+        "",
+        "\u3000\u3000そこで、つぎのような たし算の こたえは、",
+        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000３７\u3000",
+        "\u3000\u3000\u3000\u3000\u3000\u3000＋\u3000４８\u3000",
+        " \u3000 \u3000\u3000 \u3000   －－－－－",
+        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000８５",
+        "",
+        "  \u3000つぎの たし算で たしかめることが できるよ。",
+        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000４８\u3000",
+        "\u3000\u3000\u3000\u3000\u3000\u3000＋\u3000３７",
+        "\u3000\u3000\u3000\u3000\u3000\u3000－－－－－",
+        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000８５",
+        "\u3000",
+        "\u3000",
+        "\u3000\u3000",
+    };
+    QCOMPARE(memo->toPlainText().split(u'\n'), expected);
+    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("chararan.wav"));
+    d.act("hint");
+    QVERIFY(memo->isHidden());
+    QCOMPARE(d.caption(3), QStringLiteral("「メニュー」を えらんでね！"));
+    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+}
+
+QTEST_MAIN(ColumnAdditionTest)
+#include "test_column_addition.moc"
