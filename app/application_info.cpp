@@ -7,6 +7,10 @@ QString& helpFile() {
 }
 } // namespace
 
-QString applicationHelpFile() { return helpFile(); }
+QString applicationHelpFile() {
+    return helpFile();
+}
 
-void setApplicationHelpFile(const QString& path) { helpFile() = path; }
+void setApplicationHelpFile(const QString& path) {
+    helpFile() = path;
+}

@@ -22,6 +22,10 @@ void requestTermination() {
     QCoreApplication::quit();
 }
 
-bool terminationRequested() { return terminating; }
+bool terminationRequested() {
+    return terminating;
+}
 
-void clearTerminationRequest() { terminating = false; }
+void clearTerminationRequest() {
+    terminating = false;
+}

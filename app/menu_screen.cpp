@@ -70,12 +70,9 @@ struct Heading {
 };
 
 const Heading headings[] = {
-    {6, {60, 90}, u"１．数"},
-    {8, {60, 180}, u"２．たし算"},
-    {11, {60, 350}, u"３．ひき算"},
-    {16, {412, 90}, u"４．ぶんしょう もんだい"},
-    {20, {412, 220}, u"５．長さ"},
-    {7, {412, 310}, u"６．かけ算"},
+    {6, {60, 90}, u"１．数"},       {8, {60, 180}, u"２．たし算"},
+    {11, {60, 350}, u"３．ひき算"}, {16, {412, 90}, u"４．ぶんしょう もんだい"},
+    {20, {412, 220}, u"５．長さ"},  {7, {412, 310}, u"６．かけ算"},
 };
 
 } // namespace
@@ -120,17 +117,18 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TForm1::buildControls(QWidget* client) {
-    build::shape(client, QStringLiteral("Shape1"), QRect(56, 32, 97, 33), look::windowBackground, look::black);
+    build::shape(client, QStringLiteral("Shape1"), QRect(56, 32, 97, 33), look::windowBackground,
+                 look::black);
     build::label(client, QStringLiteral("Label4"), QPoint(60, 34), look::rounded(27, true), look::navy,
                  QStringLiteral("もくじ"));
     for (const Heading& h : headings)
-        build::label(client, QStringLiteral("Label%1").arg(h.number), h.at, look::rounded(19, true), look::navy,
-                     QString::fromUtf16(h.text));
+        build::label(client, QStringLiteral("Label%1").arg(h.number), h.at, look::rounded(19, true),
+                     look::navy, QString::fromUtf16(h.text));
 
     for (const TopicButton& t : topicButtons) {
-        TCuteButton* b =
-            build::button(client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
-                          t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
+        TCuteButton* b = build::button(
+            client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
+            t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
         auto screen = t.screen;
         connectGuarded(b, &TCuteButton::clicked, this, [this, screen] { openLesson(screen()); });
     }
@@ -139,8 +137,9 @@ void TForm1::buildControls(QWidget* client) {
     image1_->hide();
     label5_ = build::label(client, QStringLiteral("Label5"), QPoint(68, 598), look::rounded(19), look::red);
 
-    TCuteButton* quit = build::button(client, QStringLiteral("CuteButton2"), QRect(840, 592, 90, 30),
-                                      QStringLiteral("おわる"), look::navy, look::cream, look::rounded(15, true));
+    TCuteButton* quit =
+        build::button(client, QStringLiteral("CuteButton2"), QRect(840, 592, 90, 30),
+                      QStringLiteral("おわる"), look::navy, look::cream, look::rounded(15, true));
     connectGuarded(quit, &TCuteButton::clicked, this, [this] { CuteButton2Click(); });
 
     build::clockStatusBar(client, 680);
@@ -161,7 +160,9 @@ void TForm1::openLesson(QDialog* screen) {
         screen->exec();
 }
 
-void TForm1::CuteButton2Click() { ConfirmQuit(); }
+void TForm1::CuteButton2Click() {
+    ConfirmQuit();
+}
 
 void TForm1::Timer1Timer() {
     if (auto* bar = findChild<StatusBar*>(QStringLiteral("StatusBar1")))
@@ -175,9 +176,13 @@ void TForm1::Timer3Timer() {
     PlayCue(CueStartUp);
 }
 
-void TForm1::HelpContentsClick() { helpViewer().showContents(applicationHelpFile()); }
+void TForm1::HelpContentsClick() {
+    helpViewer().showContents(applicationHelpFile());
+}
 
-void TForm1::VersionInfoClick() { messageBoxes().information(QStringLiteral("ポルナ\r\nVersion 1.2")); }
+void TForm1::VersionInfoClick() {
+    messageBoxes().information(QStringLiteral("ポルナ\r\nVersion 1.2"));
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();

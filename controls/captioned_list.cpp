@@ -26,7 +26,9 @@ void CaptionedList::setCaption(const QString& caption) {
     update();
 }
 
-QString CaptionedList::text() const { return index_ >= 0 ? items_.at(index_) : caption_; }
+QString CaptionedList::text() const {
+    return index_ >= 0 ? items_.at(index_) : caption_;
+}
 
 void CaptionedList::setItems(const QStringList& items) {
     items_ = items;
@@ -57,9 +59,13 @@ void CaptionedList::setTextColor(const QColor& color) {
     update();
 }
 
-int CaptionedList::fieldHeight() const { return fontMetrics().height() + 2 * frame + 2; }
+int CaptionedList::fieldHeight() const {
+    return fontMetrics().height() + 2 * frame + 2;
+}
 
-int CaptionedList::rowHeight() const { return std::max(1, fontMetrics().height() - 2); }
+int CaptionedList::rowHeight() const {
+    return std::max(1, fontMetrics().height() - 2);
+}
 
 int CaptionedList::visibleRows() const {
     return std::max(1, (height() - fieldHeight() - 2 * frame) / rowHeight());

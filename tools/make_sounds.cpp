@@ -15,8 +15,8 @@ constexpr double pi = 3.14159265358979323846;
 struct Note {
     double frequency; // Hz; 0 is a rest
     double seconds;
-    double volume;    // 0 … 1
-    double bend = 0;  // Hz added linearly over the note (a falling "buu" bends down)
+    double volume;   // 0 … 1
+    double bend = 0; // Hz added linearly over the note (a falling "buu" bends down)
     bool buzzy = false;
 };
 
@@ -46,7 +46,9 @@ std::vector<std::int16_t> render(const std::vector<Note>& notes) {
     return samples;
 }
 
-void put16(std::ofstream& out, std::uint16_t v) { out.put(char(v & 0xFF)).put(char(v >> 8)); }
+void put16(std::ofstream& out, std::uint16_t v) {
+    out.put(char(v & 0xFF)).put(char(v >> 8));
+}
 void put32(std::ofstream& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v & 0xFFFF));
     put16(out, static_cast<std::uint16_t>(v >> 16));
@@ -92,7 +94,11 @@ int main(int argc, char** argv) {
         {"bubuu.wav", {{150, 0.16, 0.7, -5, true}, {0, 0.04, 0}, {140, 0.42, 0.7, -20, true}}},
         {"pinpon.wav", {{1319, 0.18, 0.9}, {1047, 0.4, 0.9}}},
         {"charararan.wav",
-         {{1047, 0.07, 0.7}, {1175, 0.07, 0.7}, {1319, 0.07, 0.7}, {1397, 0.07, 0.7}, {1568, 0.07, 0.7},
+         {{1047, 0.07, 0.7},
+          {1175, 0.07, 0.7},
+          {1319, 0.07, 0.7},
+          {1397, 0.07, 0.7},
+          {1568, 0.07, 0.7},
           {2093, 0.8, 0.9}}},
         {"bun.wav", {{330, 0.1, 0.6, -120}}},
         {"chararan.wav", {{1319, 0.07, 0.7}, {1568, 0.07, 0.7}, {2093, 0.6, 0.9}}},

@@ -6,10 +6,14 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-QString twoDigits(int n) { return QString::number(n).rightJustified(2, u'0'); }
+QString twoDigits(int n) {
+    return QString::number(n).rightJustified(2, u'0');
+}
 } // namespace
 
-template <> std::unique_ptr<Clock> Seam<Clock>::makeDefault() { return std::make_unique<SystemClock>(); }
+template <> std::unique_ptr<Clock> Seam<Clock>::makeDefault() {
+    return std::make_unique<SystemClock>();
+}
 
 QString clockText(const QDateTime& at) {
     const QDate d = at.date();

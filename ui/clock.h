@@ -11,7 +11,9 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-inline Clock& clockSource() { return Seam<Clock>::get(); }
+inline Clock& clockSource() {
+    return Seam<Clock>::get();
+}
 
 // "mm/dd  hh:mm AM/PM" on the 12-hour clock, as the status bars show it.
 QString clockText(const QDateTime& at);

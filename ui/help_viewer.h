@@ -11,4 +11,6 @@ public:
     virtual void showContents(const QString& helpFile) = 0;
 };
 
-inline HelpViewer& helpViewer() { return Seam<HelpViewer>::get(); }
+inline HelpViewer& helpViewer() {
+    return Seam<HelpViewer>::get();
+}

@@ -17,7 +17,8 @@
 #include <QTimer>
 
 const QString LessonScreen::nextPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString LessonScreen::hintShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
+const QString LessonScreen::hintShownPrompt =
+    QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
 const QString LessonScreen::stepPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
 
 QString placeCaption(DigitPlace place) {
@@ -68,7 +69,8 @@ int placeValue(DigitPlace place) {
 }
 } // namespace
 
-LessonScreen::LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption, int height)
+LessonScreen::LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption,
+                           int height)
     : QDialog(parent) {
     setObjectName(objectName);
     setWindowTitle(windowCaption);
@@ -106,7 +108,8 @@ void LessonScreen::addTitle(const QString& shapeName, const QRect& frame, QPoint
     build::label(this, QStringLiteral("Label1"), at, look::rounded(27, true), look::navy, title);
 }
 
-void LessonScreen::addPrompt(const QString& labelName, QPoint at, QPoint pictureAt, const QString& pictureName) {
+void LessonScreen::addPrompt(const QString& labelName, QPoint at, QPoint pictureAt,
+                             const QString& pictureName) {
     build::childPicture(this, pictureName, pictureAt);
     promptLabel_ = build::label(this, labelName, at, look::rounded(19), look::red);
 }
@@ -119,12 +122,12 @@ void LessonScreen::addExitButtons(QPoint quitAt, QPoint backAt) {
     const QFont font = look::rounded(16, true);
     build::button(this, QStringLiteral("CuteButton1"), QRect(quitAt, QSize(90, 30)), QStringLiteral("おわる"),
                   look::navy, look::cream, font);
-    build::button(this, QStringLiteral("CuteButton2"), QRect(backAt, QSize(90, 30)), QStringLiteral("もくじへ"),
-                  look::olive, look::cream, font);
+    build::button(this, QStringLiteral("CuteButton2"), QRect(backAt, QSize(90, 30)),
+                  QStringLiteral("もくじへ"), look::olive, look::cream, font);
 }
 
-void LessonScreen::addLessonButtons(QPoint modeAt, QPoint nextAt, QPoint answerAt, const QString& answerCaption,
-                                    QPoint hintAt) {
+void LessonScreen::addLessonButtons(QPoint modeAt, QPoint nextAt, QPoint answerAt,
+                                    const QString& answerCaption, QPoint hintAt) {
     const QFont font = look::rounded(16, true);
     const QSize size(90, 30);
     if (!modeAt.isNull())
@@ -134,22 +137,23 @@ void LessonScreen::addLessonButtons(QPoint modeAt, QPoint nextAt, QPoint answerA
         build::button(this, QStringLiteral("CuteButton4"), QRect(nextAt, size), QStringLiteral("つぎへ"),
                       look::nextFace, look::navy, font);
     if (!answerAt.isNull())
-        build::button(this, QStringLiteral("CuteButton5"), QRect(answerAt, size), answerCaption, look::topicFace,
-                      look::navy, font);
+        build::button(this, QStringLiteral("CuteButton5"), QRect(answerAt, size), answerCaption,
+                      look::topicFace, look::navy, font);
     if (!hintAt.isNull())
         build::button(this, QStringLiteral("CuteButton6"), QRect(hintAt, size), QStringLiteral("ポイント"),
                       look::skyBlue, look::navy, font);
 }
 
-void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitComboBox, const QRect& submitBox) {
+void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitComboBox,
+                                     const QRect& submitBox) {
     digitLists_ = lists;
     submitComboBox_ = submitComboBox;
     const QFont font = look::rounded(19);
     for (const DigitList& d : lists) {
         const QStringList entries =
             d.place == DigitPlace::TenThousands ? QStringList{QStringLiteral("１")} : build::digitEntries();
-        build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, placeCaption(d.place), entries, font,
-                    look::navy)
+        build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, placeCaption(d.place), entries,
+                    font, look::navy)
             ->hide();
     }
     build::list(this, QStringLiteral("ComboBox%1").arg(submitComboBox), submitBox, QString(),
@@ -158,11 +162,13 @@ void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitCo
 }
 
 void LessonScreen::addVerdictLabel(int number, const QRect& box) {
-    verdictLabel_ = build::fixedLabel(this, QStringLiteral("Label%1").arg(number), box, look::rounded(53), look::red,
-                                      Qt::AlignLeft | Qt::AlignTop);
+    verdictLabel_ = build::fixedLabel(this, QStringLiteral("Label%1").arg(number), box, look::rounded(53),
+                                      look::red, Qt::AlignLeft | Qt::AlignTop);
 }
 
-void LessonScreen::addStatusBar(int firstPanelWidth) { build::clockStatusBar(this, firstPanelWidth); }
+void LessonScreen::addStatusBar(int firstPanelWidth) {
+    build::clockStatusBar(this, firstPanelWidth);
+}
 
 void LessonScreen::setHint(QWidget* hint, int top, std::uint32_t cue) {
     hint_ = hint;
@@ -183,7 +189,8 @@ void LessonScreen::connectSharedHandlers() {
     onClick(6, &LessonScreen::CuteButton6Click);
     if (hasModeMenu_)
         if (CaptionedList* menu = comboBox(1))
-            connectGuarded(menu, &CaptionedList::changed, this, [this](int index) { ComboBox1Change(index); });
+            connectGuarded(menu, &CaptionedList::changed, this,
+                           [this](int index) { ComboBox1Change(index); });
     for (const DigitList& d : digitLists_) {
         const DigitPlace place = d.place;
         connectGuarded(comboBox(d.comboBox), &CaptionedList::changed, this,
@@ -218,7 +225,9 @@ void LessonScreen::setPrompt(const QString& text) {
         promptLabel_->setCaption(text);
 }
 
-QString LessonScreen::prompt() const { return promptLabel_ ? promptLabel_->caption() : QString(); }
+QString LessonScreen::prompt() const {
+    return promptLabel_ ? promptLabel_->caption() : QString();
+}
 
 QString LessonScreen::completedProblem() const {
     QString problem = problemLabel_ ? problemLabel_->caption() : QString();
@@ -361,9 +370,13 @@ void LessonScreen::CuteButton6Click() {
     PlayCue(hintCue_);
 }
 
-void LessonScreen::CuteButton2Click() { close(); }
+void LessonScreen::CuteButton2Click() {
+    close();
+}
 
-void LessonScreen::CuteButton1Click() { ConfirmQuit(); }
+void LessonScreen::CuteButton1Click() {
+    ConfirmQuit();
+}
 
 void LessonScreen::Timer1Timer() {
     if (auto* bar = findChild<StatusBar*>(QStringLiteral("StatusBar1")))

@@ -53,7 +53,8 @@ public:
     TCuteButton* cuteButton(int number) const;
 
 protected:
-    LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption, int height = screenHeight);
+    LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption,
+                 int height = screenHeight);
 
     // --- building the frame ---
     void addTitle(const QString& shapeName, const QRect& frame, QPoint at, const QString& title);
@@ -112,9 +113,9 @@ protected:
     // explanation step by step; 0 where it is こたえ and shows it at once.
     int explanationSteps_ = 0;
 
-    static const QString nextPrompt;      // 「つぎへ」ボタンで すすめてね！
+    static const QString nextPrompt; // 「つぎへ」ボタンで すすめてね！
     static const QString hintShownPrompt; // もういちど「ポイント」ボタンを おせば きえるよ！
-    static const QString stepPrompt;      // 「ステップ」ボタンで すすめてね！
+    static const QString stepPrompt; // 「ステップ」ボタンで すすめてね！
 
 private:
     void showNextStep();

@@ -17,7 +17,8 @@ QFont uiGothic(int pixelSize, bool bold) {
 }
 
 void installFontSubstitutions() {
-    QFont::insertSubstitutions(roundedFamily, {QStringLiteral("MotoyaLMaru"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(roundedFamily,
+                               {QStringLiteral("MotoyaLMaru"), QStringLiteral("Noto Sans CJK JP")});
     QFont::insertSubstitutions(uiGothicFamily, {QStringLiteral("Noto Sans CJK JP")});
 }
 

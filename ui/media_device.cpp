@@ -17,7 +17,8 @@ void checkWaveFile(const QString& path) {
     if (!file.exists())
         throw PorunaError(QStringLiteral("音の ファイルが 見つかりません。\n%1").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw PorunaError(QStringLiteral("音の ファイルを ひらけません。\n%1\n%2").arg(path, file.errorString()));
+        throw PorunaError(
+            QStringLiteral("音の ファイルを ひらけません。\n%1\n%2").arg(path, file.errorString()));
     const QByteArray header = file.read(12);
     if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE")
         throw PorunaError(QStringLiteral("音の ファイルが WAV では ありません。\n%1").arg(path));
@@ -29,7 +30,8 @@ public:
         close();
         checkWaveFile(file);
         if (QMediaDevices::audioOutputs().isEmpty())
-            throw PorunaError(QStringLiteral("音を 出す そうち（オーディオ出力）が 見つかりません。\n%1").arg(file));
+            throw PorunaError(
+                QStringLiteral("音を 出す そうち（オーディオ出力）が 見つかりません。\n%1").arg(file));
         openedFile_ = file;
     }
 

@@ -18,4 +18,6 @@ public:
     virtual MediaMode mode() const = 0;
 };
 
-inline MediaDevice& mediaDevice() { return Seam<MediaDevice>::get(); }
+inline MediaDevice& mediaDevice() {
+    return Seam<MediaDevice>::get();
+}

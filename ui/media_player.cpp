@@ -16,11 +16,17 @@ MediaPlayer::~MediaPlayer() {
         theCuePlayer = nullptr;
 }
 
-MediaPlayer* MediaPlayer::cuePlayer() { return theCuePlayer; }
+MediaPlayer* MediaPlayer::cuePlayer() {
+    return theCuePlayer;
+}
 
-MediaMode MediaPlayer::mode() const { return mediaDevice().mode(); }
+MediaMode MediaPlayer::mode() const {
+    return mediaDevice().mode();
+}
 
-void MediaPlayer::open() { mediaDevice().open(fileName_); }
+void MediaPlayer::open() {
+    mediaDevice().open(fileName_);
+}
 
 void MediaPlayer::play() {
     // A failure of play itself is not the child's concern; only open reports.

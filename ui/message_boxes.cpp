@@ -24,13 +24,15 @@ protected:
     }
 };
 
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
     ConfirmAnswer confirm(const QString& text) override {
-        ConfirmBox box(QMessageBox::Question, QStringLiteral("確認"), displayText(text), QMessageBox::NoButton,
-                       dialogParent());
+        ConfirmBox box(QMessageBox::Question, QStringLiteral("確認"), displayText(text),
+                       QMessageBox::NoButton, dialogParent());
         box.setObjectName(QStringLiteral("ConfirmBox"));
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -43,16 +45,16 @@ public:
     }
 
     void information(const QString& text) override {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), displayText(text), QMessageBox::NoButton,
-                        dialogParent());
+        QMessageBox box(QMessageBox::Information, QStringLiteral("情報"), displayText(text),
+                        QMessageBox::NoButton, dialogParent());
         box.setObjectName(QStringLiteral("InformationBox"));
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
     }
 
     void errorReport(const QString& text) override {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("ポルナ"), displayText(text), QMessageBox::NoButton,
-                        dialogParent());
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("ポルナ"), displayText(text),
+                        QMessageBox::NoButton, dialogParent());
         box.setObjectName(QStringLiteral("ErrorReport"));
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
@@ -64,4 +66,3 @@ public:
 template <> std::unique_ptr<MessageBoxes> Seam<MessageBoxes>::makeDefault() {
     return std::make_unique<QtMessageBoxes>();
 }
-

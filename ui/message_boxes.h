@@ -18,4 +18,6 @@ public:
     virtual void errorReport(const QString& text) = 0;
 };
 
-inline MessageBoxes& messageBoxes() { return Seam<MessageBoxes>::get(); }
+inline MessageBoxes& messageBoxes() {
+    return Seam<MessageBoxes>::get();
+}

@@ -7,7 +7,9 @@ namespace {
 
 class ClockSeededRandom final : public RandomSource {
 public:
-    void reseed() override { engine_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())); }
+    void reseed() override {
+        engine_.seed(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
+    }
     int R(int n) override {
         if (n <= 0)
             return 0;

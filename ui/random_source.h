@@ -11,4 +11,6 @@ public:
     virtual int R(int n) = 0;
 };
 
-inline RandomSource& randomSource() { return Seam<RandomSource>::get(); }
+inline RandomSource& randomSource() {
+    return Seam<RandomSource>::get();
+}

@@ -2,10 +2,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <QPlainTextEdit>
 
 class QWidget;
 class QLabel;

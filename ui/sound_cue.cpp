@@ -6,14 +6,22 @@
 
 QString cueFileName(std::uint32_t cue) {
     switch (cue) {
-    case 11: return QStringLiteral("pipo.wav");
-    case 12: return QStringLiteral("poon.wav");
-    case 13: return QStringLiteral("bubuu.wav");
-    case 14: return QStringLiteral("pinpon.wav");
-    case 16: return QStringLiteral("charararan.wav");
-    case 17: return QStringLiteral("bun.wav");
-    case 19: return QStringLiteral("chararan.wav");
-    default: return {};
+    case 11:
+        return QStringLiteral("pipo.wav");
+    case 12:
+        return QStringLiteral("poon.wav");
+    case 13:
+        return QStringLiteral("bubuu.wav");
+    case 14:
+        return QStringLiteral("pinpon.wav");
+    case 16:
+        return QStringLiteral("charararan.wav");
+    case 17:
+        return QStringLiteral("bun.wav");
+    case 19:
+        return QStringLiteral("chararan.wav");
+    default:
+        return {};
     }
 }
 

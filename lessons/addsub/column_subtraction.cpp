@@ -15,8 +15,10 @@ QStringList answerEntries() {
 } // namespace
 
 TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), QStringLiteral("たしざん")) {
-    addTitle(QStringLiteral("Shape4"), QRect(56, 22, 225, 41), QPoint(72, 30), QStringLiteral("ひき算：ひっ算"));
-    problemLabel_ = build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    addTitle(QStringLiteral("Shape4"), QRect(56, 22, 225, 41), QPoint(72, 30),
+             QStringLiteral("ひき算：ひっ算"));
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     addVerdictLabel(12, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
@@ -25,10 +27,11 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("ステップ１"),
                      QPoint(840, 560));
     addExitButtons(QPoint(632, 616), QPoint(736, 616));
-    build::list(this, QStringLiteral("ComboBox2"), QRect(872, 222, 58, 225), QStringLiteral("こたえ"), answerEntries(),
-                look::rounded(19), look::navy)
+    build::list(this, QStringLiteral("ComboBox2"), QRect(872, 222, 58, 225), QStringLiteral("こたえ"),
+                answerEntries(), look::rounded(19), look::navy)
         ->hide();
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), {}, look::rounded(19), look::navy),
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), {}, look::rounded(19),
+                        look::navy),
             80, 15);
     studyPrompt_ = QStringLiteral("「ステップ」ボタンで すすめてね！");
     addStatusBar(600);

@@ -4,14 +4,17 @@
 #include "ui/screen_builder.h"
 
 TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), QStringLiteral("ポルナ")) {
-    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30), QStringLiteral("ひき算：あん算"));
-    problemLabel_ = build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
+             QStringLiteral("ひき算：あん算"));
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     addVerdictLabel(6, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
             {QStringLiteral(" ２けた"), QStringLiteral(" ３けた"), QStringLiteral(" ４けた")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"), QPoint());
+    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
+                     QPoint());
     addExitButtons(QPoint(632, 616), QPoint(736, 616));
     addDigitSelectors({{DigitPlace::Thousands, 5, {808, 222, 25, 225}},
                        {DigitPlace::Hundreds, 4, {832, 222, 25, 225}},

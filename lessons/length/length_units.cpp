@@ -5,9 +5,11 @@
 
 TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"), QStringLiteral("ポルナ")) {
     showSetsStudyMode_ = false;
-    addTitle(QStringLiteral("Shape1"), QRect(56, 32, 313, 41), QPoint(64, 40), QStringLiteral("長さ：ｍｍ，ｃｍ，ｍ"));
+    addTitle(QStringLiteral("Shape1"), QRect(56, 32, 313, 41), QPoint(64, 40),
+             QStringLiteral("長さ：ｍｍ，ｃｍ，ｍ"));
     build::label(this, QStringLiteral("Label4"), QPoint(136, 176), look::rounded(24), look::navy);
-    problemLabel_ = build::label(this, QStringLiteral("Label5"), QPoint(88, 240), look::rounded(40), look::navy);
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label5"), QPoint(88, 240), look::rounded(40), look::navy);
     addVerdictLabel(6, QRect(704, 536, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(824, 32, 105, 97), QStringLiteral(" メニュー"),

@@ -11,17 +11,20 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
     hintHiddenPrompt_ = QStringLiteral("「つぎへ」ボタンで すすめてね！");
     studyPrompt_ = QStringLiteral("「ステップ」ボタンで すすめてね！");
     addTitle(QStringLiteral("Shape1"), layout.titleFrame, QPoint(72, 30), layout.title);
-    problemLabel_ = build::label(this, QStringLiteral("Label5"), layout.problemAt, look::rounded(24), look::navy);
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label5"), layout.problemAt, look::rounded(24), look::navy);
     build::label(this, QStringLiteral("Label6"), layout.stepTextAt, look::rounded(24), look::darkRed);
     addVerdictLabel(4, QRect(layout.verdictAt, QSize(54, 53)));
     addPrompt(QStringLiteral("Label3"), QPoint(80, 616), layout.pictureAt);
     const int bottom = layout.height - 100;
-    addLessonButtons(QPoint(840, bottom), QPoint(840, bottom - 152), QPoint(840, bottom - 104), layout.answerCaption,
-                     QPoint(840, bottom - 56));
+    addLessonButtons(QPoint(840, bottom), QPoint(840, bottom - 152), QPoint(840, bottom - 104),
+                     layout.answerCaption, QPoint(840, bottom - 56));
     addExitButtons(QPoint(632, bottom), QPoint(736, bottom));
-    addDigitSelectors({{DigitPlace::Tens, 3, {856, 224, 25, 225}}, {DigitPlace::Ones, 2, {880, 224, 25, 225}}}, 1,
-                      QRect(905, 224, 25, 65));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(80, 500, 640, 400), {}, look::rounded(19), look::navy),
+    addDigitSelectors(
+        {{DigitPlace::Tens, 3, {856, 224, 25, 225}}, {DigitPlace::Ones, 2, {880, 224, 25, 225}}}, 1,
+        QRect(905, 224, 25, 65));
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(80, 500, 640, 400), {}, look::rounded(19),
+                        look::navy),
             150, 15);
     addStatusBar(680);
     connectSharedHandlers();

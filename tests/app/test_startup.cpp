@@ -21,7 +21,9 @@
 namespace {
 
 // Runs `check` once the modal loop that the next statement starts is running.
-void whileModal(std::function<void()> check) { QTimer::singleShot(0, std::move(check)); }
+void whileModal(std::function<void()> check) {
+    QTimer::singleShot(0, std::move(check));
+}
 
 QAction* helpAction(const QString& text) {
     for (QAction* a : Form1->findChildren<QAction*>())
@@ -53,12 +55,13 @@ void StartupTest::lessonScreensAreCreatedInTheirFixedOrder() {
     for (QObject* child : Form1->children())
         if (qobject_cast<LessonScreen*>(child))
             order << child->objectName();
-    QCOMPARE(order, QStringList({"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9", "Form11",
-                                 "Form10", "Form12", "Form13"}));
+    QCOMPARE(order, QStringList({"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9",
+                                 "Form11", "Form10", "Form12", "Form13"}));
     QVERIFY(DataModule1);
     QVERIFY(Form1->MediaPlayer1);
     QVERIFY(lessonState().programFolder.endsWith(u'/'));
-    QCOMPARE(Form1->findChild<CaptionLabel*>("Label5")->caption(), QStringLiteral("「ボタン」を えらんで はじめてね！"));
+    QCOMPARE(Form1->findChild<CaptionLabel*>("Label5")->caption(),
+             QStringLiteral("「ボタン」を えらんで はじめてね！"));
 }
 
 void StartupTest::cuesAtCreationOpenTheDeviceSilently() {
@@ -75,7 +78,8 @@ void StartupTest::startUpCueComesAfterOneSecondAndTheClockShowsOnEveryScreen() {
     QVERIFY(timer3->isActive());
     QTRY_COMPARE_WITH_TIMEOUT(lessonState().soundsEnabled, 1, 3000);
     QVERIFY(!timer3->isActive());
-    QCOMPARE(program.platform.media->events.mid(2), QStringList({"open charararan.wav", "play charararan.wav"}));
+    QCOMPARE(program.platform.media->events.mid(2),
+             QStringList({"open charararan.wav", "play charararan.wav"}));
 
     QList<QWidget*> screens{Form1};
     for (LessonScreen* s : Form1->findChildren<LessonScreen*>(Qt::FindDirectChildrenOnly))

@@ -74,8 +74,10 @@ void CaptionedListTest::keyboardPicks_data() {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("picked");
     QTest::newRow("typed digit picks that digit") << QList<int>{Qt::Key_7} << 7;
-    QTest::newRow("arrows then Enter") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2;
-    QTest::newRow("arrows then space") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space} << 0;
+    QTest::newRow("arrows then Enter")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2;
+    QTest::newRow("arrows then space")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space} << 0;
     QTest::newRow("End then Enter") << QList<int>{Qt::Key_End, Qt::Key_Enter} << 9;
 }
 

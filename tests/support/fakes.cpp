@@ -8,14 +8,16 @@
 int ScriptedRandom::R(int n) {
     limits << n;
     if (draws_.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("the generator asked for R(%1) after the scripted draws ran out").arg(n)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("the generator asked for R(%1) after the scripted draws ran out").arg(n)),
+            __FILE__, __LINE__);
         throw PorunaError(QStringLiteral("scripted draws ran out"));
     }
     const int draw = draws_.takeFirst();
     if (draw < 0 || draw >= n) {
-        QTest::qFail(qPrintable(QStringLiteral("scripted draw %1 is outside R(%2)").arg(draw).arg(n)), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("scripted draw %1 is outside R(%2)").arg(draw).arg(n)),
+                     __FILE__, __LINE__);
         throw PorunaError(QStringLiteral("scripted draw out of range"));
     }
     return draw;
@@ -29,7 +31,9 @@ void RecordingMediaDevice::open(const QString& file) {
     opened_ = file;
 }
 
-void RecordingMediaDevice::play() { events << QStringLiteral("play ") + QFileInfo(opened_).fileName(); }
+void RecordingMediaDevice::play() {
+    events << QStringLiteral("play ") + QFileInfo(opened_).fileName();
+}
 
 ConfirmAnswer ScriptedMessageBoxes::confirm(const QString& text) {
     shown << QStringLiteral("confirm: ") + text;

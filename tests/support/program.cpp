@@ -8,4 +8,6 @@ StartedProgram::StartedProgram() {
     startUp();
 }
 
-StartedProgram::~StartedProgram() { shutDown(); }
+StartedProgram::~StartedProgram() {
+    shutDown();
+}

@@ -16,7 +16,8 @@ void ClockTest::statusBarClockText_data() {
     QTest::newRow("just after midnight is 12 AM") << QDateTime(day, QTime(0, 5)) << "12/08  12:05 AM";
     QTest::newRow("noon half past is 12 PM") << QDateTime(day, QTime(12, 30)) << "12/08  12:30 PM";
     QTest::newRow("afternoon on 8 December") << QDateTime(day, QTime(15, 7)) << "12/08  03:07 PM";
-    QTest::newRow("last minute before noon") << QDateTime(QDate(2027, 1, 3), QTime(11, 59)) << "01/03  11:59 AM";
+    QTest::newRow("last minute before noon")
+        << QDateTime(QDate(2027, 1, 3), QTime(11, 59)) << "01/03  11:59 AM";
 }
 
 void ClockTest::statusBarClockText() {

@@ -18,11 +18,14 @@ namespace {
 class SampleScreen final : public LessonScreen {
 public:
     SampleScreen() : LessonScreen(nullptr, QStringLiteral("Sample"), QStringLiteral("ポルナ")) {
-        addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30), QStringLiteral("れんしゅう"));
-        problemLabel_ = build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+        addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
+                 QStringLiteral("れんしゅう"));
+        problemLabel_ =
+            build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
         addVerdictLabel(6, QRect(752, 526, 54, 53));
         addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592));
-        addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"), {QStringLiteral("あ"), QStringLiteral("い")});
+        addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
+                {QStringLiteral("あ"), QStringLiteral("い")});
         addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
                          QPoint(840, 560));
         addExitButtons(QPoint(632, 616), QPoint(736, 616));
@@ -119,34 +122,46 @@ void LessonScreenTest::stateTable_data() {
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("lastCue");
 
-    QTest::newRow("shown: waiting for a menu entry") << QStringList{} << 1 << false << false << false
-                                                     << "メニューを えらんでね！" << "pipo.wav";
-    QTest::newRow("menu choice: ready") << QStringList{"menu"} << 1 << true << false << false
-                                        << "「つぎへ」ボタンで すすめてね！" << "pipo.wav";
-    QTest::newRow("study problem shown") << QStringList{"menu", "next"} << 1 << false << true << false
-                                         << "「こたえ」ボタンを おしてね！" << "pipo.wav";
+    QTest::newRow("shown: waiting for a menu entry")
+        << QStringList{} << 1 << false << false << false << "メニューを えらんでね！"
+        << "pipo.wav";
+    QTest::newRow("menu choice: ready")
+        << QStringList{"menu"} << 1 << true << false << false << "「つぎへ」ボタンで すすめてね！"
+        << "pipo.wav";
+    QTest::newRow("study problem shown")
+        << QStringList{"menu", "next"} << 1 << false << true << false << "「こたえ」ボタンを おしてね！"
+        << "pipo.wav";
     QTest::newRow("explained") << QStringList{"menu", "next", "answer"} << 1 << true << false << false
-                               << "「つぎへ」ボタンで すすめてね！" << "poon.wav";
-    QTest::newRow("mode switch before a menu choice") << QStringList{"mode"} << 2 << true << false << false
-                                                      << "メニューを えらんでね！" << "pipo.wav";
-    QTest::newRow("ready for a test") << QStringList{"menu", "mode"} << 2 << true << false << false
-                                      << "「つぎへ」ボタンで すすめてね！" << "pipo.wav";
+                               << "「つぎへ」ボタンで すすめてね！"
+                               << "poon.wav";
+    QTest::newRow("mode switch before a menu choice")
+        << QStringList{"mode"} << 2 << true << false << false << "メニューを えらんでね！"
+        << "pipo.wav";
+    QTest::newRow("ready for a test")
+        << QStringList{"menu", "mode"} << 2 << true << false << false << "「つぎへ」ボタンで すすめてね！"
+        << "pipo.wav";
     QTest::newRow("test problem shown") << QStringList{"menu", "mode", "next"} << 2 << false << false << true
-                                        << "こたえを えらんでから ◆を おしてね！" << "pipo.wav";
-    QTest::newRow("judged") << QStringList{"menu", "mode", "next", "digit 3 7", "submit"} << 2 << true << false
-                            << true << "「つぎへ」ボタンで すすめてね！" << "pinpon.wav";
+                                        << "こたえを えらんでから ◆を おしてね！"
+                                        << "pipo.wav";
+    QTest::newRow("judged") << QStringList{"menu", "mode", "next", "digit 3 7", "submit"} << 2 << true
+                            << false << true << "「つぎへ」ボタンで すすめてね！"
+                            << "pinpon.wav";
     QTest::newRow("back to study with a test problem open")
         << QStringList{"menu", "mode", "next", "mode"} << 1 << false << false << false
-        << "こたえを えらんでから ◆を おしてね！" << "pipo.wav";
+        << "こたえを えらんでから ◆を おしてね！"
+        << "pipo.wav";
     QTest::newRow("back to study with a study problem open keeps both buttons")
         << QStringList{"menu", "next", "mode", "mode"} << 1 << true << false << false
-        << "「こたえ」ボタンを おしてね！" << "pipo.wav";
+        << "「こたえ」ボタンを おしてね！"
+        << "pipo.wav";
     QTest::newRow("menu choice from test mode returns to study")
         << QStringList{"menu", "mode", "next", "menu"} << 1 << true << false << false
-        << "「つぎへ」ボタンで すすめてね！" << "pipo.wav";
+        << "「つぎへ」ボタンで すすめてね！"
+        << "pipo.wav";
     QTest::newRow("showing again resets the screen")
         << QStringList{"menu", "mode", "next", "close", "open"} << 1 << false << false << false
-        << "メニューを えらんでね！" << "pipo.wav";
+        << "メニューを えらんでね！"
+        << "pipo.wav";
 }
 
 void LessonScreenTest::stateTable() {
@@ -168,7 +183,8 @@ void LessonScreenTest::submitJudgesTheDigitsPicked_data() {
     QTest::addColumn<QString>("mark");
     QTest::newRow("nothing picked judges 0") << QStringList{} << 0 << "×";
     QTest::newRow("tens 7 is right") << QStringList{"digit 3 7"} << 70 << "○";
-    QTest::newRow("a place picked twice keeps the last") << QStringList{"digit 3 2", "digit 3 7"} << 70 << "○";
+    QTest::newRow("a place picked twice keeps the last")
+        << QStringList{"digit 3 2", "digit 3 7"} << 70 << "○";
     QTest::newRow("万 always adds 10000") << QStringList{"digit 6 0", "digit 3 7"} << 10070 << "×";
     QTest::newRow("order of picks does not matter")
         << QStringList{"digit 2 0", "digit 4 0", "digit 3 7", "digit 5 0"} << 70 << "○";
@@ -204,7 +220,8 @@ void LessonScreenTest::hintIsHiddenAfterLeavingAndComingBack() {
     QCOMPARE(lessonState().hintShown, 0);
     press("hint");
     QVERIFY(memo->isVisible());
-    QCOMPARE(screen_->label(3)->caption(), QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
+    QCOMPARE(screen_->label(3)->caption(),
+             QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
     press("hint");
     QVERIFY(!memo->isVisible());
     QCOMPARE(platform_->media->events.last(), QStringLiteral("play pipo.wav"));

@@ -18,19 +18,23 @@ private slots:
 };
 
 namespace {
-QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+QMessageBox* openBox() {
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
 } // namespace
 
 void MessageBoxesTest::confirmationAnswer_data() {
     using Leave = std::function<void(QMessageBox*)>;
     QTest::addColumn<Leave>("leave");
     QTest::addColumn<ConfirmAnswer>("answer");
-    QTest::newRow("Enter answers はい") << Leave([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); })
-                                      << ConfirmAnswer::Yes;
-    QTest::newRow("Esc answers いいえ") << Leave([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); })
-                                       << ConfirmAnswer::No;
-    QTest::newRow("いいえ clicked") << Leave([](QMessageBox* b) { b->buttons().at(1)->click(); }) << ConfirmAnswer::No;
-    QTest::newRow("close box is not いいえ") << Leave([](QMessageBox* b) { b->close(); }) << ConfirmAnswer::ClosedByBox;
+    QTest::newRow("Enter answers はい")
+        << Leave([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }) << ConfirmAnswer::Yes;
+    QTest::newRow("Esc answers いいえ")
+        << Leave([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }) << ConfirmAnswer::No;
+    QTest::newRow("いいえ clicked") << Leave([](QMessageBox* b) { b->buttons().at(1)->click(); })
+                                    << ConfirmAnswer::No;
+    QTest::newRow("close box is not いいえ")
+        << Leave([](QMessageBox* b) { b->close(); }) << ConfirmAnswer::ClosedByBox;
 }
 
 void MessageBoxesTest::confirmationAnswer() {
