@@ -64,7 +64,13 @@ int CaptionedList::fieldHeight() const {
 }
 
 int CaptionedList::rowHeight() const {
-    return std::max(1, fontMetrics().height() - 2);
+    // Rows share out the list's height when every entry fits, as a list sized
+    // for its entries does; otherwise they keep the font's height and scroll.
+    const int natural = std::max(1, fontMetrics().height() - 2);
+    const int inner = height() - fieldHeight() - 2 * frame;
+    if (items_.isEmpty() || inner < natural * items_.size())
+        return natural;
+    return std::min<int>(inner / items_.size(), natural + 6);
 }
 
 int CaptionedList::visibleRows() const {
