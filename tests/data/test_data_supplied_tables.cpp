@@ -136,4 +136,4 @@ void SuppliedTablesTest::buildStepKeepsAnExistingFolder() {
 }
 
 QTEST_MAIN(SuppliedTablesTest)
-#include "test_supplied_tables.moc"
+#include "test_data_supplied_tables.moc"
