@@ -1,18 +1,68 @@
 #include "lessons/numbers/numbers_to_10000.h"
 
 #include "app/lesson_state.h"
+#include "app/screens.h"
+#include "controls/caption_label.h"
+#include "controls/cute_button.h"
+#include "controls/data_grid.h"
+#include "data/data_module.h"
+#include "data/table_query.h"
+#include "lessons/numbers/number_problems.h"
 #include "ui/look.h"
+#include "ui/random_source.h"
 #include "ui/screen_builder.h"
+#include "ui/sound_cue.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString kazuFilterLine = QStringLiteral("Where NB > 0");
+const QString menuPrompt = QStringLiteral("「メニュー」を えらんでね！");
+
+// ポイント２: how numbers are written in kanji, and the names of the places.
+const QStringList kanjiHint = {
+    QString(),
+    QStringLiteral("\u3000数字を かん字で かくと"),
+    QStringLiteral(
+        "\u3000\u3000\u3000１\u3000\u3000２\u3000\u3000３\u3000\u3000４\u3000\u3000５\u3000\u3000６"
+        "\u3000\u3000７\u3000\u3000８\u3000\u3000９"),
+    QStringLiteral(
+        "\u3000\u3000\u3000一\u3000\u3000二\u3000\u3000三\u3000\u3000四\u3000\u3000五\u3000\u3000六"
+        "\u3000\u3000七\u3000\u3000八\u3000\u3000九"),
+    QStringLiteral("\u3000\u3000\u3000"),
+    QStringLiteral("\u3000\u3000\u3000１０\u3000\u3000１００\u3000\u3000１０００\u3000\u3000１００００"),
+    QStringLiteral(
+        "\u3000\u3000\u3000 十\u3000\u3000\u3000百\u3000\u3000\u3000\u3000千\u3000\u3000\u3000\u3000"
+        "\u3000一万"),
+    QStringLiteral("\u3000\u3000"),
+    QStringLiteral("\u300020 は 二十、300 は 三百、4000 は 四千 のように かき、"),
+    QStringLiteral("\u30004653\u3000は 四千六百五十三 とかくよ。\u3000"),
+    QStringLiteral("\u3000\u3000\u3000"),
+    QStringLiteral("\u3000上の数字の"),
+    QStringLiteral("\u3000\u3000\u30004 のところは、1000 の数を かくので   「千のくらい」"),
+    QStringLiteral("\u3000\u3000\u30006 のところは、100 の数を かくので   「百のくらい」"),
+    QStringLiteral("\u3000\u3000\u30005 のところは、10 の数を かくので   「十のくらい」"),
+    QStringLiteral("\u3000\u3000\u30003 のところは、1 の数を かくので   「一のくらい」"),
+    QStringLiteral("\u3000というよ。"),
+    QStringLiteral("\u3000\u3000\u3000"),
+};
+
+} // namespace
 
 TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), QStringLiteral("ポルナ")) {
-    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 289, 41), QPoint(72, 30), QStringLiteral("数：１００００まで"));
+    addTitle(QStringLiteral("Shape1"), QRect(56, 22, 289, 41), QPoint(72, 30),
+             QStringLiteral("数：１００００まで"));
     build::label(this, QStringLiteral("Label6"), QPoint(72, 110), look::rounded(21), look::navy);
-    problemLabel_ = build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy);
-    build::label(this, QStringLiteral("Label4"), QPoint(72, 342), look::rounded(27), look::darkRed);
+    build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy);
+    // ◆ shows the answer under the question, which stays as it was asked.
+    problemLabel_ =
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 342), look::rounded(27), look::darkRed);
     addVerdictLabel(5, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label2"), QPoint(64, 606), QPoint(0, 582));
     addMenu(QRect(777, 22, 153, 89), QStringLiteral("　  メニュー"),
-            {QStringLiteral("数のあつまり１"), QStringLiteral("数のあつまり２"), QStringLiteral("かん字を数字へ")});
+            {QStringLiteral("数のあつまり１"), QStringLiteral("数のあつまり２"),
+             QStringLiteral("かん字を数字へ")});
     addDigitSelectors({{DigitPlace::TenThousands, 7, {784, 222, 25, 57}},
                        {DigitPlace::Thousands, 6, {808, 222, 25, 225}},
                        {DigitPlace::Hundreds, 5, {832, 222, 25, 225}},
@@ -22,8 +72,25 @@ TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), 
     addLessonButtons(QPoint(840, 608), QPoint(840, 464), QPoint(840, 510), QStringLiteral("こたえ"),
                      QPoint(840, 560));
     addExitButtons(QPoint(632, 608), QPoint(736, 608));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), {}, look::rounded(19), look::navy),
-            120, 19);
+
+    grid_ = new DataGrid(this);
+    grid_->setObjectName(QStringLiteral("DBGrid1"));
+    grid_->setGeometry(64, 110, 542, 481);
+    grid_->setColumns({{QStringLiteral("K1000"), QStringLiteral("1000 の数"), 100},
+                       {QStringLiteral("K100"), QStringLiteral("100 の数"), 100},
+                       {QStringLiteral("K10"), QStringLiteral("10 の数"), 100},
+                       {QStringLiteral("K1"), QStringLiteral("1 の数"), 100},
+                       {QStringLiteral("KAZU"), QStringLiteral("あつまりの数"), 100}});
+    grid_->setLook({look::rounded(16), look::navy, look::rounded(16), look::navy, look::white});
+    if (DataModule1)
+        grid_->setDataSource(DataModule1->DataSource1);
+    grid_->hide();
+
+    memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
+                        look::navy);
+    setHint(memo_, 120, CueHint);
+    testPrompt_ = QStringLiteral("こたえを えらんでから ◆をおしてね！");
+    hintHiddenPrompt_ = menuPrompt;
     addStatusBar(680);
     connectSharedHandlers();
 }
@@ -32,5 +99,141 @@ void TForm2::ClearWork() {
     lessonState().hintShown = 0;
     clearLabels(3, 6);
     hideComboBoxes(2, 7);
-    hint_->hide();
+    grid_->hide();
+    memo_->hide();
+}
+
+void TForm2::FormShow() {
+    ClearWork();
+    cuteButton(4)->setEnabled(false);
+    cuteButton(5)->setEnabled(false);
+    cuteButton(6)->setEnabled(false);
+    lessonState().mode = StudyMode;
+    setPrompt(waitingPrompt_);
+    PlayCue(CueShow);
+}
+
+void TForm2::ComboBox1Change(int index) {
+    ClearWork();
+    LessonState& s = lessonState();
+    s.menuItem = index + 1;
+    TCuteButton* hint = cuteButton(6);
+    switch (s.menuItem) {
+    case 1:
+        hint->setCaption(QStringLiteral("ポイント１"));
+        hint->setEnabled(true);
+        break;
+    case 2:
+        // No hint for this entry; the caption stays as the last entry left it.
+        hint->setEnabled(false);
+        break;
+    case 3:
+        hint->setCaption(QStringLiteral("ポイント２"));
+        hint->setEnabled(true);
+        break;
+    }
+    s.mode = StudyMode;
+    cuteButton(3)->setCaption(QStringLiteral("べんきょう"));
+    cuteButton(4)->setEnabled(true);
+    setPrompt(nextPrompt);
+    PlayCue(CueShow);
+}
+
+void TForm2::CuteButton3Click() {
+    ClearWork();
+    LessonState& s = lessonState();
+    if (s.mode == StudyMode) {
+        s.mode = TestMode;
+        cuteButton(3)->setCaption(QStringLiteral("テスト"));
+        cuteButton(4)->setEnabled(true);
+        cuteButton(5)->setEnabled(false);
+        setPrompt(nextPrompt);
+    } else {
+        s.mode = StudyMode;
+        cuteButton(3)->setCaption(QStringLiteral("べんきょう"));
+        setPrompt(menuPrompt);
+    }
+    PlayCue(CueShow);
+}
+
+void TForm2::CuteButton4Click() {
+    ClearWork();
+    MakeProblem();
+    if (lessonState().mode == StudyMode) {
+        cuteButton(4)->setEnabled(false);
+        cuteButton(5)->setEnabled(true);
+        setPrompt(studyPrompt_);
+    } else {
+        // つぎへ stays enabled: the child may skip to a new problem without answering.
+        ShowDigitSelectors();
+        setPrompt(testPrompt_);
+    }
+    PlayCue(CueShow);
+}
+
+void TForm2::MakeProblem() {
+    NumberProblem p;
+    switch (lessonState().menuItem) {
+    case 1:
+        p = makeCollectionProblem(randomSource());
+        collectionPattern = p.pattern;
+        break;
+    case 2:
+        p = makeGroupingProblem(randomSource());
+        break;
+    case 3:
+        p = makeKanjiProblem(randomSource());
+        break;
+    default:
+        // Another screen's menu entry: no problem of ours, the last one stands.
+        return;
+    }
+    LessonState& s = lessonState();
+    s.operand1 = p.thousands;
+    s.operand2 = p.hundreds;
+    s.operand3 = p.tens;
+    s.operand4 = p.ones;
+    s.correctAnswer = p.answer;
+    label(3)->setCaption(p.question);
+}
+
+void TForm2::ShowWorkedAnswer() {
+    const LessonState& s = lessonState();
+    if (s.menuItem == 1 && collectionPattern <= 7)
+        label(4)->setCaption(placeSumAnswer(s.operand1, s.operand2, s.operand3, s.operand4, s.correctAnswer));
+    else
+        label(4)->setCaption(plainAnswer(s.correctAnswer));
+}
+
+QString TForm2::completedProblem() const {
+    return plainAnswer(lessonState().correctAnswer);
+}
+
+void TForm2::CuteButton6Click() {
+    LessonState& s = lessonState();
+    if (s.hintShown == 1) {
+        s.hintShown = 0;
+        grid_->hide();
+        memo_->hide();
+        setPrompt(hintHiddenPrompt_);
+        PlayCue(CueShow);
+        return;
+    }
+    if (s.menuItem == 1) {
+        s.kazuFilter = kazuFilterLine;
+        DataModule1->RequeryKazu(s.kazuFilter);
+        grid_->move(grid_->x(), 110);
+        grid_->show();
+        grid_->raise();
+        // Lies under the grid, and is read once the grid is put away.
+        label(6)->setCaption(QStringLiteral(
+            "10000 までの数は、1000 や 100 や 10 や 1 が\rいくつかずつ あつまって できるよ。"));
+    } else if (s.menuItem == 3) {
+        memo_->move(memo_->x(), hintTop_);
+        memo_->show();
+        memo_->raise();
+    }
+    setPrompt(hintShownPrompt);
+    s.hintShown = 1;
+    PlayCue(hintCue_);
 }

@@ -1,0 +1,371 @@
+// 数：１００００まで — its problems and kanji numerals, and the screen driven
+// through its controls on the whole program with a copy of the lesson tables.
+#include "app/lesson_state.h"
+#include "app/screens.h"
+#include "controls/caption_label.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
+#include "controls/data_grid.h"
+#include "lessons/numbers/number_problems.h"
+#include "lessons/numbers/numbers_to_10000.h"
+#include "tests/support/lesson_driver.h"
+#include "tests/support/program.h"
+#include "tests/support/seeded_random.h"
+#include "tests/support/temp_kyozai.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTest>
+#include <memory>
+
+class NumbersTo10000Test : public QObject {
+    Q_OBJECT
+private slots:
+    void kanjiNumeral_data();
+    void kanjiNumeral();
+    void generatorsKeepTheirRanges_data();
+    void generatorsKeepTheirRanges();
+
+    void init();
+    void cleanup();
+    void eachEntryAsksAndAnswers_data();
+    void eachEntryAsksAndAnswers();
+    void testModeJudgesTheFiveDigitLists_data();
+    void testModeJudgesTheFiveDigitLists();
+    void modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind_data();
+    void modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind();
+    void hintDependsOnTheEntry();
+    void placeValueHintShowsTheExamplesAboveZeroInOrder();
+    void placeValueHintWithoutTablesReportsAndShowsNothing();
+
+private:
+    std::unique_ptr<TempKyozai> folder_;
+    std::unique_ptr<StartedProgram> program_;
+    std::unique_ptr<LessonDriver> d_;
+    ScriptedRandom* random() const { return program_->platform.random; }
+    DataGrid* grid() const { return Form2->findChild<DataGrid*>("DBGrid1"); }
+    QPlainTextEdit* memo() const { return Form2->findChild<QPlainTextEdit*>("Memo1"); }
+};
+
+// --- the problems, without a window ---
+
+void NumbersTo10000Test::kanjiNumeral_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("kanji");
+    QTest::newRow("3015") << 3015 << "三千十五";
+    QTest::newRow("1100: one thousand and one hundred have no 一") << 1100 << "千百";
+    QTest::newRow("8888") << 8888 << "八千八百八十八";
+    QTest::newRow("1111: a one in the ones place is written") << 1111 << "千百十一";
+    QTest::newRow("4653") << 4653 << "四千六百五十三";
+    QTest::newRow("2020: zeros leave nothing") << 2020 << "二千二十";
+    QTest::newRow("5608") << 5608 << "五千六百八";
+    QTest::newRow("9999") << 9999 << "九千九百九十九";
+    QTest::newRow("15") << 15 << "十五";
+    QTest::newRow("2") << 2 << "二";
+}
+
+void NumbersTo10000Test::kanjiNumeral() {
+    QFETCH(int, number);
+    QTEST(::kanjiNumeral(number), "kanji");
+}
+
+void NumbersTo10000Test::generatorsKeepTheirRanges_data() {
+    QTest::addColumn<int>("entry");
+    QTest::newRow("数のあつまり１") << 1;
+    QTest::newRow("数のあつまり２") << 2;
+    QTest::newRow("かん字を数字へ") << 3;
+}
+
+void NumbersTo10000Test::generatorsKeepTheirRanges() {
+    QFETCH(int, entry);
+    SeededRandom source;
+    QSet<int> kinds; // the patterns, the units asked for, or the hundreds digits seen
+    for (int i = 0; i < 20000; ++i) {
+        const NumberProblem p = entry == 1   ? makeCollectionProblem(source)
+                                : entry == 2 ? makeGroupingProblem(source)
+                                             : makeKanjiProblem(source);
+        const QString seen = QStringLiteral("%1 = %2|%3|%4|%5")
+                                 .arg(p.answer)
+                                 .arg(p.thousands)
+                                 .arg(p.hundreds)
+                                 .arg(p.tens)
+                                 .arg(p.ones);
+        const int value = p.thousands * 1000 + p.hundreds * 100 + p.tens * 10 + p.ones;
+        // No answer reaches 10000, so a picked 万 is always wrong here.
+        QVERIFY2(p.answer > 0 && p.answer < 10000, qPrintable(seen));
+        bool inRange = false;
+        if (entry == 1) {
+            kinds << p.pattern;
+            const bool lowDigits = p.tens <= 8 && p.ones <= 8;
+            if (p.pattern <= 4)
+                inRange = p.thousands == 0 && p.hundreds >= 1 && p.hundreds <= 9 && lowDigits;
+            else if (p.pattern <= 7)
+                inRange = p.thousands >= 1 && p.thousands <= 9 && p.hundreds <= 8 && lowDigits;
+            else
+                inRange = p.thousands == 0 && p.hundreds >= 1 && p.hundreds <= 89 && p.tens + p.ones == 0;
+            QCOMPARE(p.answer, value);
+        } else if (entry == 2) {
+            const int unit = p.question.section(QStringLiteral("、"), 1).section(u' ', 0, 0).toInt();
+            kinds << unit;
+            inRange = p.thousands >= 1 && p.thousands <= 9 && p.hundreds <= 8 && p.tens + p.ones == 0 &&
+                      p.question.startsWith(QString::number(value) + QStringLiteral(" は、")) &&
+                      p.answer * unit == value;
+        } else {
+            // Never a 9 below the thousands, never a thousands digit of 9.
+            kinds << p.hundreds;
+            inRange = p.thousands >= 1 && p.thousands <= 8 && p.hundreds <= 8 && p.tens <= 8 && p.ones <= 8 &&
+                      p.answer == value;
+        }
+        QVERIFY2(inRange, qPrintable(seen + u' ' + p.question));
+    }
+    QCOMPARE(kinds.size(), entry == 2 ? 3 : 9);
+}
+
+// --- the screen ---
+
+void NumbersTo10000Test::init() {
+    folder_ = std::make_unique<TempKyozai>();
+    program_ = std::make_unique<StartedProgram>();
+    lessonState().soundsEnabled = 1;
+    d_ = std::make_unique<LessonDriver>(Form2);
+}
+
+void NumbersTo10000Test::cleanup() {
+    d_.reset();
+    program_.reset();
+    folder_.reset();
+}
+
+void NumbersTo10000Test::eachEntryAsksAndAnswers_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("correct");
+
+    QTest::newRow("305: three hundreds and five ones, no tens line")
+        << 0 << QList<int>{2, 2, 0, 5} << "100 の あつまりを 3 コ\r1 を 5 コ\rあわせた数は？"
+        << "こたえ：300 + 5 = 305" << 305;
+    QTest::newRow("320: no term for the ones")
+        << 0 << QList<int>{4, 2, 2, 0} << "100 の あつまりを 3 コ\r10 の あつまりを 2 コ\rあわせた数は？"
+        << "こたえ：300 + 20 = 320" << 320;
+    QTest::newRow("4653: every place")
+        << 0 << QList<int>{6, 3, 6, 5, 3}
+        << "1000 の あつまりを 4 コ\r100 の あつまりを 6 コ\r10 の あつまりを 5 コ\r1 を 3 コ\rあわせた数は？"
+        << "こたえ：4000 + 600 + 50 + 3 = 4653" << 4653;
+    QTest::newRow("7008: thousands and ones only")
+        << 0 << QList<int>{7, 6, 0, 0, 8} << "1000 の あつまりを 7 コ\r1 を 8 コ\rあわせた数は？"
+        << "こたえ：7000 + 8 = 7008" << 7008;
+    QTest::newRow("8900: 89 hundreds, answered without the sum")
+        << 0 << QList<int>{8, 88} << "100 の あつまりを 89 コ\rあわせた数は？"
+        << "こたえ： 8900" << 8900;
+    QTest::newRow("5000 asks for thousands (a = 7)")
+        << 1 << QList<int>{7, 4} << "5000 は、1000 を いくつ あつめた数？"
+        << "こたえ： 5" << 5;
+    QTest::newRow("5300 asks for hundreds (a = 3)")
+        << 1 << QList<int>{3, 4, 2} << "5300 は、100 を いくつ あつめた数？"
+        << "こたえ： 53" << 53;
+    QTest::newRow("1800: a = 4 is the last to draw hundreds")
+        << 1 << QList<int>{4, 0, 7} << "1800 は、100 を いくつ あつめた数？"
+        << "こたえ： 18" << 18;
+    QTest::newRow("7000: a = 5 asks for hundreds of whole thousands")
+        << 1 << QList<int>{5, 6} << "7000 は、100 を いくつ あつめた数？"
+        << "こたえ： 70" << 70;
+    QTest::newRow("2400 asks for tens (a = 1)")
+        << 1 << QList<int>{1, 1, 3} << "2400 は、10 を いくつ あつめた数？"
+        << "こたえ： 240" << 240;
+    QTest::newRow("三千十五") << 2 << QList<int>{2, 0, 1, 5} << "三千十五 を 数字で かくと？"
+                              << "こたえ： 3015" << 3015;
+    QTest::newRow("千百") << 2 << QList<int>{0, 1, 0, 0} << "千百 を 数字で かくと？"
+                          << "こたえ： 1100" << 1100;
+    QTest::newRow("八千八百八十八") << 2 << QList<int>{7, 8, 8, 8} << "八千八百八十八 を 数字で かくと？"
+                                    << "こたえ： 8888" << 8888;
+}
+
+void NumbersTo10000Test::eachEntryAsksAndAnswers() {
+    QFETCH(int, entry);
+    QFETCH(QList<int>, draws);
+    random()->script(draws);
+    d_->run({"open", QStringLiteral("menu %1").arg(entry), "next"});
+    QTEST(d_->caption(3), "question");
+    QTEST(lessonState().correctAnswer, "correct");
+    QCOMPARE(random()->remaining(), 0);
+    QCOMPARE(random()->reseeds, 1);
+    QVERIFY(!d_->enabled(4) && d_->enabled(5));
+    QCOMPARE(d_->caption(2), QStringLiteral("「こたえ」ボタンを おしてね！"));
+
+    d_->run({"answer"});
+    QTEST(d_->caption(4), "answer");
+    QVERIFY(d_->enabled(4) && !d_->enabled(5));
+    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("poon.wav"));
+}
+
+void NumbersTo10000Test::testModeJudgesTheFiveDigitLists_data() {
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<bool>("right");
+    // 305 is asked; ComboBox7 万, 6 千, 5 百, 4 十, 3 一.
+    QTest::newRow("百 3 and 一 5 is right") << QStringList{"pick 5 3", "pick 3 5"} << true;
+    QTest::newRow("万 makes it wrong, whatever else")
+        << QStringList{"pick 7 0", "pick 5 3", "pick 3 5"} << false;
+    QTest::newRow("the digits in the wrong places") << QStringList{"pick 4 3", "pick 3 5"} << false;
+    QTest::newRow("nothing picked judges 0") << QStringList{} << false;
+}
+
+void NumbersTo10000Test::testModeJudgesTheFiveDigitLists() {
+    QFETCH(QStringList, picks);
+    random()->script({2, 2, 0, 5});
+    d_->run({"open", "menu 0", "mode", "next"});
+    QCOMPARE(d_->caption(2), QStringLiteral("こたえを えらんでから ◆をおしてね！"));
+    // The child may skip to another problem without answering.
+    QVERIFY(d_->enabled(4) && !d_->enabled(5));
+    for (int list = 2; list <= 7; ++list) {
+        QVERIFY(Form2->comboBox(list)->isVisible());
+        QCOMPARE(Form2->comboBox(list)->itemIndex(), -1);
+    }
+
+    d_->run(picks + QStringList{"pick 2 0"});
+    QFETCH(bool, right);
+    QCOMPARE(d_->caption(5), right ? QStringLiteral("○") : QStringLiteral("×"));
+    QCOMPARE(d_->caption(4), QStringLiteral("こたえ： 305"));
+    QCOMPARE(d_->caption(3), QStringLiteral("100 の あつまりを 3 コ\r1 を 5 コ\rあわせた数は？"));
+    QCOMPARE(playedCues(*program_->platform.media).last(), right ? "pinpon.wav" : "bubuu.wav");
+    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+}
+
+void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind_data() {
+    QTest::addColumn<int>("menuItem");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("mark"); // after picking 3 tens and 7 ones
+    QTest::newRow("entry 2 left behind makes its problem")
+        << 2 << QList<int>{7, 4} << "5000 は、1000 を いくつ あつめた数？"
+        << "×";
+    // No problem of ours: the question stays empty and ◆ judges against the
+    // answer the other screen left.
+    QTest::newRow("another screen's entry 5 makes none") << 5 << QList<int>{} << ""
+                                                         << "○";
+}
+
+void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind() {
+    QFETCH(int, menuItem);
+    QFETCH(QList<int>, draws);
+    lessonState().menuItem = menuItem;
+    lessonState().correctAnswer = 37;
+    random()->script(draws);
+    d_->run({"open", "mode"});
+    QCOMPARE(lessonState().mode, TestMode);
+    QCOMPARE(Form2->cuteButton(3)->caption(), QStringLiteral("テスト"));
+    QVERIFY(d_->enabled(4));
+    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+
+    d_->run({"next", "pick 4 3", "pick 3 7", "pick 2 0"});
+    QTEST(d_->caption(3), "question");
+    QTEST(d_->caption(5), "mark");
+    QCOMPARE(random()->remaining(), 0);
+
+    d_->run({"mode"});
+    QCOMPARE(lessonState().mode, StudyMode);
+    QCOMPARE(d_->caption(2), QStringLiteral("「メニュー」を えらんでね！"));
+    QVERIFY(Form2->comboBox(2)->isHidden());
+}
+
+void NumbersTo10000Test::hintDependsOnTheEntry() {
+    TCuteButton* hint = Form2->cuteButton(6);
+    lessonState().mode = TestMode;
+    d_->run({"open"});
+    QCOMPARE(lessonState().mode, StudyMode);
+    QVERIFY(!d_->enabled(4) && !d_->enabled(5) && !hint->isEnabled());
+    QCOMPARE(d_->caption(2), QStringLiteral("メニューを えらんでね！"));
+
+    d_->run({"menu 2"});
+    QVERIFY(hint->isEnabled());
+    QCOMPARE(hint->caption(), QStringLiteral("ポイント２"));
+    d_->run({"hint"});
+    QVERIFY(memo()->isVisible() && grid()->isHidden());
+    QCOMPARE(memo()->y(), 120);
+    QCOMPARE(memo()->document()->blockCount(), 18);
+    QCOMPARE(lessonState().hintShown, 1);
+    QCOMPARE(d_->caption(2), QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
+    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("chararan.wav"));
+
+    d_->run({"hint"});
+    QVERIFY(memo()->isHidden());
+    QCOMPARE(lessonState().hintShown, 0);
+    QCOMPARE(d_->caption(2), QStringLiteral("「メニュー」を えらんでね！"));
+    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("pipo.wav"));
+
+    // 数のあつまり２ has no hint: disabled, the caption the last entry left.
+    d_->run({"hint", "menu 1"});
+    QVERIFY(memo()->isHidden());
+    QCOMPARE(lessonState().hintShown, 0);
+    QVERIFY(!hint->isEnabled());
+    QCOMPARE(hint->caption(), QStringLiteral("ポイント２"));
+    d_->run({"menu 0"});
+    QVERIFY(hint->isEnabled());
+    QCOMPARE(hint->caption(), QStringLiteral("ポイント１"));
+}
+
+void NumbersTo10000Test::placeValueHintShowsTheExamplesAboveZeroInOrder() {
+    d_->run({"open", "menu 0", "hint"});
+    QCOMPARE(lessonState().kazuFilter, QStringLiteral("Where NB > 0"));
+    QVERIFY(grid()->isVisible());
+    QCOMPARE(grid()->geometry(), QRect(64, 110, 542, 481));
+    QCOMPARE(
+        d_->caption(6),
+        QStringLiteral("10000 までの数は、1000 や 100 や 10 や 1 が\rいくつかずつ あつまって できるよ。"));
+
+    QAbstractItemModel* shown = grid()->model();
+    QStringList titles;
+    for (int c = 0; c < shown->columnCount(); ++c) {
+        titles << shown->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(grid()->columnWidth(c), 100);
+    }
+    QCOMPARE(titles, QStringList({"1000 の数", "100 の数", "10 の数", "1 の数", "あつまりの数"}));
+    const QList<QVariantList> expected =
+        rowsInFile(folder_->kyozai("kazu.db"), "select K1000, K100, K10, K1, KAZU from kazu "
+                                               "where NB > 0 order by NB");
+    QCOMPARE(shown->rowCount(), expected.size());
+    for (int r = 0; r < expected.size(); ++r)
+        for (int c = 0; c < 5; ++c)
+            QCOMPARE(shown->index(r, c).data().toString(), expected[r][c].toString());
+
+    // Put away, the grid uncovers the explanation, which stays until the next clear.
+    d_->run({"hint"});
+    QVERIFY(grid()->isHidden());
+    QVERIFY(!d_->caption(6).isEmpty());
+    random()->script({2, 2, 0, 5});
+    d_->run({"next"});
+    QVERIFY(d_->caption(6).isEmpty());
+
+    // Left with the table showing, the screen comes back without it.
+    d_->run({"hint", "back", "open"});
+    QVERIFY(grid()->isHidden());
+    QCOMPARE(lessonState().hintShown, 0);
+    QVERIFY(!Form2->cuteButton(6)->isEnabled());
+}
+
+void NumbersTo10000Test::placeValueHintWithoutTablesReportsAndShowsNothing() {
+    QVERIFY(QDir(folder_->kyozai()).removeRecursively());
+    d_->run({"open", "menu 0", "hint"});
+    const QStringList shown = program_->platform.boxes->shown;
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith("error: ") && shown.first().contains("unable to open database file"),
+             qPrintable(shown.first()));
+    QVERIFY(grid()->isHidden());
+    QVERIFY(d_->caption(6).isEmpty());
+    QCOMPARE(lessonState().hintShown, 0);
+    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QVERIFY(!QFileInfo::exists(folder_->kyozai()));
+
+    // The screen goes on: with the tables back, the same button shows them.
+    folder_.reset();
+    folder_ = std::make_unique<TempKyozai>();
+    d_->run({"hint"});
+    QVERIFY(grid()->isVisible());
+    QVERIFY(grid()->model()->rowCount() > 0);
+}
+
+QTEST_MAIN(NumbersTo10000Test)
+#include "test_numbers_to_10000.moc"
