@@ -22,7 +22,7 @@ add_custom_command(
 set(PORUNA_SEED_SOURCE ${CMAKE_SOURCE_DIR}/data/seed)
 set(PORUNA_SEED_SCRIPTS ${PORUNA_SEED_SOURCE}/kazu.sql ${PORUNA_SEED_SOURCE}/dorill.sql
                         ${PORUNA_SEED_SOURCE}/kuku.sql)
-add_custom_target(kyozai ALL
+add_custom_target(lesson_tables ALL
   COMMAND make_kyozai --if-absent ${PORUNA_SEED_SOURCE} ${PORUNA_PROGRAM_FOLDER}/kyozai
   DEPENDS make_kyozai
   COMMENT "Preparing the lesson tables"
@@ -41,5 +41,5 @@ add_custom_command(
 add_custom_target(program_folder ALL
   DEPENDS ${PORUNA_PROGRAM_FOLDER}/oto/pipo.wav "${PORUNA_PROGRAM_FOLDER}/ポルナ.hlp"
           ${PORUNA_TEST_KYOZAI}/kazu.db ${PORUNA_TEST_KYOZAI}/dorill.db ${PORUNA_TEST_KYOZAI}/kuku.db)
-add_dependencies(program_folder kyozai)
+add_dependencies(program_folder lesson_tables)
 add_dependencies(poruna program_folder)
