@@ -1,15 +1,29 @@
 #pragma once
 
 #include <QColor>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
-// The push button of every screen: a solid face with a raised inner bevel.
+// The push button of every screen: a solid face with a raised inner bevel and
+// an outer bevel that tells the child what the button is doing — none at rest,
+// raised under the pointer or with the focus, lowered while pressed. A disabled
+// button keeps its bevel and shows its caption engraved.
 class TCuteButton : public QWidget {
     Q_OBJECT
 public:
+    enum class BevelCut { None, Lowered, Raised };
+    Q_ENUM(BevelCut)
+    enum class CaptionAlignment { Left, Right, Center };
+    Q_ENUM(CaptionAlignment)
+    enum class CaptionLayout { Top, Center, Bottom };
+    Q_ENUM(CaptionLayout)
+
     explicit TCuteButton(QWidget* parent = nullptr);
 
+    // One line; an "&" marks the accelerator letter (Alt+letter clicks).
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setColor(const QColor& color);
@@ -17,18 +31,128 @@ public:
     void setFontColor(const QColor& color);
     QColor fontColor() const { return fontColor_; }
 
+    void setBevelHighlightColor(const QColor& color);
+    QColor bevelHighlightColor() const { return bevelHighlight_; }
+    void setBevelShadowColor(const QColor& color);
+    QColor bevelShadowColor() const { return bevelShadow_; }
+    void setBevelWidth(int width);
+    int bevelWidth() const { return bevelWidth_; }
+    // Ignored while the button is flat.
+    void setBevelInner(BevelCut cut);
+    BevelCut bevelInner() const { return bevelInner_; }
+    // The button sets this itself from the pointer, the focus and presses.
+    void setBevelOuter(BevelCut cut);
+    BevelCut bevelOuter() const { return bevelOuter_; }
+    // Flat drops the inner bevel; turning it off again makes it raised.
+    void setFlat(bool flat);
+    bool isFlat() const { return flat_; }
+
+    void setDisabledColor(const QColor& color);
+    QColor disabledColor() const { return disabledColor_; }
+    void setUseDisabledColor(bool use);
+    bool useDisabledColor() const { return useDisabledColor_; }
+
+    void setAlignment(CaptionAlignment alignment);
+    CaptionAlignment alignment() const { return alignment_; }
+    // Vertical placement of the caption (QWidget's own layout() is the child
+    // layout, which this button never has).
+    void setCaptionLayout(CaptionLayout layout);
+    CaptionLayout captionLayout() const { return layout_; }
+    // Distance of the caption from the edge it is aligned to; -1 means none,
+    // and anything smaller is kept as -1.
+    void setMarginX(int margin);
+    int marginX() const { return marginX_; }
+    void setMarginY(int margin);
+    int marginY() const { return marginY_; }
+
+    void setShowFocusRect(bool show);
+    bool showFocusRect() const { return showFocusRect_; }
+    // Keeps the outer bevel raised while the button has the focus.
+    void setTabFocusUp(bool up);
+    bool tabFocusUp() const { return tabFocusUp_; }
+
+    // A delay of 0 or less turns a press into "show the menu"; a positive
+    // delay keeps the click and shows the menu only when the press is held
+    // that many milliseconds.
+    void setDropDownMenu(QMenu* menu);
+    QMenu* dropDownMenu() const { return dropDownMenu_; }
+    void setDropDownDelay(int milliseconds) { dropDownDelay_ = milliseconds; }
+    int dropDownDelay() const { return dropDownDelay_; }
+
+    // Drops clicks that arrive while a click is still being handled, so a
+    // child hammering the button gets one click, not a queue of them.
+    void setEgnoreContClick(bool ignore) { egnoreContClick_ = ignore; }
+    bool egnoreContClick() const { return egnoreContClick_; }
+
+    QSize sizeHint() const override { return {75, 25}; }
+
+public slots:
+    // What a completed press does: emits clicked() unless it is to be dropped.
+    void click();
+
 signals:
     void clicked();
+    // The modifiers and mouse buttons held at that moment and the pointer
+    // position in the button's coordinates.
+    void mouseEnter(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint position);
+    void mouseLeave(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint position);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    QRect captionRect() const;
+    void pointerEntered(QPoint position);
+    void pointerLeft(QPoint position);
+    void releaseMouseAt(QPoint position);
+    void releaseSpace();
+    void clickFromKey();
+    void startDropDown();
+    void dropDownTimerFired();
+    void showDropDown();
+    void forgetPress();
+    BevelCut bevelAfterKeyClick() const { return tabFocusUp_ ? BevelCut::Raised : BevelCut::None; }
+    static QPoint cursorIn(const QWidget* widget);
+
     QString caption_;
     QColor color_;
     QColor fontColor_{Qt::black};
-    bool pressed_ = false;
+    QColor bevelHighlight_;
+    QColor bevelShadow_;
+    int bevelWidth_ = 1;
+    BevelCut bevelInner_ = BevelCut::Raised;
+    BevelCut bevelOuter_ = BevelCut::None;
+    bool flat_ = false;
+    QColor disabledColor_{128, 128, 128};
+    bool useDisabledColor_ = false;
+    CaptionAlignment alignment_ = CaptionAlignment::Center;
+    CaptionLayout layout_ = CaptionLayout::Center;
+    int marginX_ = -1;
+    int marginY_ = -1;
+    bool showFocusRect_ = false;
+    bool tabFocusUp_ = true;
+    QPointer<QMenu> dropDownMenu_;
+    int dropDownDelay_ = 0;
+    bool egnoreContClick_ = false;
+
+    int shortcutId_ = 0;
+    bool hovered_ = false;
+    bool mousePressed_ = false; // a left press began here and is not released yet
+    bool spaceHeld_ = false;
+    bool keyboardPress_ = false;
+    bool swallowClick_ = false;
+    bool inClick_ = false;
+    QTimer dropDownTimer_;
 };
