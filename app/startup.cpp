@@ -38,6 +38,9 @@ TForm13* Form13 = nullptr;
 void startUp() {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));
     look::installFontSubstitutions();
+    // Every screen asks for the rounded gothic; as the application's font it
+    // also serves menus and message boxes, and no second family is loaded.
+    QApplication::setFont(look::rounded(19));
     clearTerminationRequest();
 
     // The grids of the lesson screens bind to the data module's sources, so it comes first.

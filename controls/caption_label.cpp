@@ -10,6 +10,19 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
 void CaptionLabel::setCaption(const QString& caption) {
     caption_ = caption;
     setText(displayText(caption));
-    if (autoSize_)
+    if (!autoSize_)
+        return;
+    if (isVisible()) {
         adjustSize();
+    } else {
+        sizePending_ = true;
+    }
+}
+
+void CaptionLabel::showEvent(QShowEvent* event) {
+    if (sizePending_) {
+        sizePending_ = false;
+        adjustSize();
+    }
+    QLabel::showEvent(event);
 }

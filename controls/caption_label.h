@@ -15,7 +15,13 @@ public:
     // A label that sizes itself to its caption; fixed-size labels keep their box.
     void setAutoSize(bool on) { autoSize_ = on; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QString caption_;
     bool autoSize_ = true;
+    // Measuring text loads a font engine for each size in use; a label out of
+    // sight (every lesson screen at start-up) measures when it is shown.
+    bool sizePending_ = false;
 };

@@ -151,8 +151,24 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), columns_(new GridColum
 
 void DataGrid::setColumns(const QList<GridColumn>& columns) {
     columnList_ = columns;
-    columns_->setColumns(columns);
+    // Laying out the titles loads their font; a grid out of sight (every grid
+    // at start-up) does that when it is first shown.
+    columnsPending_ = !isVisible();
+    if (!columnsPending_)
+        applyColumns();
+}
+
+void DataGrid::applyColumns() {
+    columns_->setColumns(columnList_);
     applyWidths();
+}
+
+void DataGrid::showEvent(QShowEvent* event) {
+    if (columnsPending_) {
+        columnsPending_ = false;
+        applyColumns();
+    }
+    QTableView::showEvent(event);
 }
 
 void DataGrid::setLook(const GridLook& look) {

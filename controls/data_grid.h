@@ -39,9 +39,14 @@ public:
     void setDataSource(QAbstractItemModel* source);
     QAbstractItemModel* dataSource() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void applyColumns();
     void applyWidths();
 
     GridColumns* columns_;
     QList<GridColumn> columnList_;
+    bool columnsPending_ = false;
 };

@@ -3,6 +3,7 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "controls/hint_memo.h"
 #include "controls/shape.h"
 #include "controls/status_bar.h"
 #include "ui/child_picture.h"
@@ -91,15 +92,13 @@ QLabel* childPicture(QWidget* parent, const QString& name, QPoint at) {
 
 QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& box, const QStringList& lines,
                      const QFont& font, const QColor& color) {
-    auto* m = new QPlainTextEdit(parent);
+    auto* m = new HintMemo(parent);
     m->setObjectName(name);
+    m->hide();
     m->setGeometry(box);
     m->setFont(font);
     setTextColor(m, color);
-    m->setReadOnly(true);
-    m->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m->setPlainText(lines.join(u'\n'));
-    m->hide();
+    m->setLines(lines);
     return m;
 }
 
