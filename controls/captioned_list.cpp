@@ -117,9 +117,11 @@ void CaptionedList::paintEvent(QPaintEvent*) {
         p.drawLine(r.topRight(), r.bottomRight());
     };
 
+    // A disabled list (the drills' selectors between runs) greys its entries.
+    const QColor ink = isEnabled() ? textColor_ : palette().color(QPalette::Disabled, QPalette::WindowText);
     const QRect field(0, 0, width(), fieldHeight());
     sunkenBox(field);
-    p.setPen(textColor_);
+    p.setPen(ink);
     p.setClipRect(field.adjusted(frame, frame, -frame, -frame));
     p.drawText(field.adjusted(frame + 1, frame, -frame, -frame), Qt::AlignLeft | Qt::AlignVCenter, text());
     p.setClipping(false);
@@ -138,11 +140,11 @@ void CaptionedList::paintEvent(QPaintEvent*) {
             p.fillRect(r, palette().color(QPalette::Highlight));
             p.setPen(palette().color(QPalette::HighlightedText));
         } else {
-            p.setPen(textColor_);
+            p.setPen(ink);
         }
         p.drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, items_.at(item));
         if (item == current_ && hasFocus()) {
-            p.setPen(QPen(textColor_, 1, Qt::DotLine));
+            p.setPen(QPen(ink, 1, Qt::DotLine));
             p.drawRect(r.adjusted(0, 0, -1, -1));
         }
     }
