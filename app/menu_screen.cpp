@@ -7,7 +7,6 @@
 #include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
-#include "controls/status_bar.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_subtraction.h"
 #include "lessons/addsub/mental_addition.h"
@@ -20,7 +19,6 @@
 #include "lessons/numbers/numbers_to_10000.h"
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
-#include "ui/clock.h"
 #include "ui/help_viewer.h"
 #include "ui/look.h"
 #include "ui/media_player.h"
@@ -165,8 +163,7 @@ void TForm1::CuteButton2Click() {
 }
 
 void TForm1::Timer1Timer() {
-    if (auto* bar = findChild<StatusBar*>(QStringLiteral("StatusBar1")))
-        bar->setPanelText(1, clockText(clockSource().now()));
+    showClock(this);
 }
 
 void TForm1::Timer3Timer() {

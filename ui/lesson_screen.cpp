@@ -6,8 +6,6 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
-#include "controls/status_bar.h"
-#include "ui/clock.h"
 #include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
@@ -379,8 +377,7 @@ void LessonScreen::CuteButton1Click() {
 }
 
 void LessonScreen::Timer1Timer() {
-    if (auto* bar = findChild<StatusBar*>(QStringLiteral("StatusBar1")))
-        bar->setPanelText(1, clockText(clockSource().now()));
+    showClock(this);
 }
 
 void LessonScreen::ShowDigitSelectors() {

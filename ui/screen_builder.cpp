@@ -7,6 +7,7 @@
 #include "controls/shape.h"
 #include "controls/status_bar.h"
 #include "ui/child_picture.h"
+#include "ui/clock.h"
 #include "ui/look.h"
 
 #include <QLabel>
@@ -120,3 +121,8 @@ QStringList digitEntries() {
 }
 
 } // namespace build
+
+void showClock(QWidget* screen) {
+    if (auto* bar = screen->findChild<StatusBar*>(QStringLiteral("StatusBar1")))
+        bar->setPanelText(1, clockText(clockSource().now()));
+}

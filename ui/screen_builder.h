@@ -41,3 +41,6 @@ StatusBar* clockStatusBar(QWidget* parent, int firstPanelWidth);
 QStringList digitEntries();
 
 } // namespace build
+
+// Writes the current date and time into panel 1 of a screen's StatusBar1.
+void showClock(QWidget* screen);
