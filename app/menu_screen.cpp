@@ -174,7 +174,7 @@ void TForm1::Timer3Timer() {
 }
 
 void TForm1::HelpContentsClick() {
-    helpViewer().showContents(applicationHelpFile());
+    helpViewer().showContents(applicationHelpFile(), this);
 }
 
 void TForm1::VersionInfoClick() {

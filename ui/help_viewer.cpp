@@ -12,7 +12,7 @@ namespace {
 // missing file itself, in the window, so the program never stops over it.
 class HelpWindow final : public QWidget {
 public:
-    HelpWindow() {
+    explicit HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("ポルナ ヘルプ"));
         resize(640, 560);
@@ -43,9 +43,11 @@ private:
 
 class WindowHelpViewer final : public HelpViewer {
 public:
-    void showContents(const QString& helpFile) override {
+    void showContents(const QString& helpFile, QWidget* owner) override {
+        if (window_ && window_->parentWidget() != owner)
+            delete window_;
         if (!window_)
-            window_ = new HelpWindow;
+            window_ = new HelpWindow(owner);
         window_->showFile(helpFile);
     }
 

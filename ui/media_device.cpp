@@ -1,10 +1,12 @@
 #include "ui/media_device.h"
 
+#include "ui/media_player.h"
 #include "ui/poruna_error.h"
 
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -39,8 +41,11 @@ public:
         if (openedFile_.isEmpty())
             return;
         // Built on first play only: start-up opens cues silently and should not pay for it.
+        // The menu's media player owns it, so it goes with the screens, while
+        // the application and Qt Multimedia still stand; as a static's member
+        // it would be torn down after them, and the program would crash on exit.
         if (!effect_)
-            effect_ = std::make_unique<QSoundEffect>();
+            effect_ = new QSoundEffect(MediaPlayer::cuePlayer());
         const QUrl source = QUrl::fromLocalFile(openedFile_);
         if (effect_->source() != source)
             effect_->setSource(source);
@@ -61,7 +66,7 @@ private:
     }
 
     QString openedFile_;
-    std::unique_ptr<QSoundEffect> effect_;
+    QPointer<QSoundEffect> effect_;
 };
 
 } // namespace

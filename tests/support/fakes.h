@@ -49,7 +49,7 @@ private:
 
 class RecordingHelpViewer final : public HelpViewer {
 public:
-    void showContents(const QString& helpFile) override { requests << helpFile; }
+    void showContents(const QString& helpFile, QWidget*) override { requests << helpFile; }
     QStringList requests;
 };
 
