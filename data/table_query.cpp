@@ -50,8 +50,23 @@ QSqlDatabase TableQuery::database() const {
     return QSqlDatabase::database(connection_, false);
 }
 
-void TableQuery::fail(const QSqlError& error) {
-    throw PorunaError(error.text());
+// A parent reading the report learns first, in Japanese, which file of the
+// lesson tables could not be used and how; the engine's own words follow.
+void TableQuery::fail(Failure failure, const QSqlError& error) const {
+    const QString file = table_ + QStringLiteral(".db");
+    QString what;
+    switch (failure) {
+    case Failure::Open:
+        what = QStringLiteral("kyozai の %1 が ひらけません。").arg(file);
+        break;
+    case Failure::Read:
+        what = QStringLiteral("kyozai の %1 が よめません。").arg(file);
+        break;
+    case Failure::Write:
+        what = QStringLiteral("kyozai の %1 に かきこめません。").arg(file);
+        break;
+    }
+    throw PorunaError(what + u'\n' + error.text());
 }
 
 void TableQuery::setStatement(const QString& statement) {
@@ -68,7 +83,7 @@ void TableQuery::open() {
     if (!db.open()) {
         const QSqlError error = db.lastError();
         db.close();
-        fail(error);
+        fail(Failure::Open, error);
     }
     QStringList fields;
     QList<QVariantList> rows;
@@ -80,7 +95,7 @@ void TableQuery::open() {
             query.finish();
             query = QSqlQuery();
             db.close();
-            fail(error);
+            fail(Failure::Read, error);
         }
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i)
@@ -96,7 +111,7 @@ void TableQuery::open() {
             const QSqlError error = query.lastError();
             query = QSqlQuery();
             db.close();
-            fail(error);
+            fail(Failure::Read, error);
         }
     }
     beginResetModel();
@@ -142,7 +157,7 @@ void TableQuery::first() {
 void TableQuery::runCommitted(const QString& sql, const QVariantList& values) {
     QSqlDatabase db = database();
     if (!db.transaction())
-        fail(db.lastError());
+        fail(Failure::Write, db.lastError());
     QSqlError error;
     {
         QSqlQuery query(db);
@@ -157,12 +172,12 @@ void TableQuery::runCommitted(const QString& sql, const QVariantList& values) {
     }
     if (error.isValid()) {
         db.rollback();
-        fail(error);
+        fail(Failure::Write, error);
     }
     if (!db.commit()) {
         error = db.lastError();
         db.rollback();
-        fail(error);
+        fail(Failure::Write, error);
     }
 }
 

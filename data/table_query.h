@@ -72,7 +72,8 @@ private:
     void setPendingField(int position, const QVariant& value);
     // Runs one changing statement in a transaction of its own and commits it.
     void runCommitted(const QString& sql, const QVariantList& values);
-    [[noreturn]] static void fail(const QSqlError& error);
+    enum class Failure { Open, Read, Write };
+    [[noreturn]] void fail(Failure failure, const QSqlError& error) const;
 
     QString connection_;
     QString table_;

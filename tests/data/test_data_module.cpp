@@ -175,37 +175,46 @@ void LessonTablesTest::tableFaultsEndTheHandlerWithTheEnginesMessage_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("handler");
     QTest::addColumn<QString>("message"); // what SQLite says, within the report
+    QTest::addColumn<QString>("told");    // the report's first line, for the family
 
     const QString cannotOpen = "unable to open database file";
     const QString readOnly = "attempt to write a readonly database";
+    const QString openKazu = "kyozai の kazu.db が ひらけません。";
+    const QString openDorill = "kyozai の dorill.db が ひらけません。";
+    const QString writeDorill = "kyozai の dorill.db に かきこめません。";
     QTest::newRow("kyozai missing: kazu hint") << "no folder"
-                                               << "kazu" << cannotOpen;
+                                               << "kazu" << cannotOpen << openKazu;
     QTest::newRow("kyozai missing: drill answer") << "no folder"
-                                                  << "answer" << cannotOpen;
-    QTest::newRow("table file missing: kuku") << "no kuku.db"
-                                              << "kuku" << cannotOpen;
+                                                  << "answer" << cannotOpen << openDorill;
+    QTest::newRow("table file missing: kuku")
+        << "no kuku.db"
+        << "kuku" << cannotOpen << "kyozai の kuku.db が ひらけません。";
     QTest::newRow("table file missing: drill start") << "no dorill.db"
-                                                     << "start" << cannotOpen;
+                                                     << "start" << cannotOpen << openDorill;
     QTest::newRow("table missing: kazu") << "kuku.db as kazu.db"
                                          << "kazu"
-                                         << "no such table: kazu";
+                                         << "no such table: kazu"
+                                         << "kyozai の kazu.db が よめません。";
     QTest::newRow("table missing: drill answer") << "kazu.db as dorill.db"
                                                  << "answer"
-                                                 << "no such table: dorill";
+                                                 << "no such table: dorill"
+                                                 << "kyozai の dorill.db が よめません。";
     QTest::newRow("garbage file: drill start") << "garbage dorill.db"
                                                << "start"
-                                               << "file is not a database";
+                                               << "file is not a database"
+                                               << "kyozai の dorill.db が よめません。";
     QTest::newRow("truncated file: kuku") << "truncated kuku.db"
                                           << "kuku"
-                                          << "database disk image is malformed";
+                                          << "database disk image is malformed"
+                                          << "kyozai の kuku.db が よめません。";
     QTest::newRow("read-only file: drill answer") << "read-only dorill.db"
-                                                  << "answer" << readOnly;
+                                                  << "answer" << readOnly << writeDorill;
     QTest::newRow("read-only file: drill start") << "read-only dorill.db"
-                                                 << "start" << readOnly;
+                                                 << "start" << readOnly << writeDorill;
     QTest::newRow("read-only folder: drill answer") << "read-only kyozai"
-                                                    << "answer" << readOnly;
+                                                    << "answer" << readOnly << writeDorill;
     QTest::newRow("read-only folder: drill start") << "read-only kyozai"
-                                                   << "start" << readOnly;
+                                                   << "start" << readOnly << writeDorill;
 }
 
 void LessonTablesTest::tableFaultsEndTheHandlerWithTheEnginesMessage() {
@@ -260,7 +269,8 @@ void LessonTablesTest::tableFaultsEndTheHandlerWithTheEnginesMessage() {
     QVERIFY(!finished);
     const QStringList shown = platform_->boxes->shown;
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().startsWith("error: ") && shown.first().contains(message),
+    QFETCH(QString, told);
+    QVERIFY2(shown.first().startsWith("error: " + told + "\n") && shown.first().contains(message),
              qPrintable(shown.first()));
     // Nothing made in place of what is missing, nothing changed in what is there.
     QCOMPARE(QFileInfo::exists(kyozai), fault != "no folder");
