@@ -3,7 +3,7 @@
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps configure bench clean format-check
+.PHONY: run test build deps configure bench clean format-check clang-check
 
 run: build
 	cd $(BUILD_DIR) && ./poruna
@@ -25,6 +25,10 @@ bench: build
 
 format-check:
 	@sh tools/check_format.sh
+
+# Every source compiles with clang++ too (clang-tidy and clangd read the same code).
+clang-check: configure
+	@python3 tools/check_clang.py $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -9,16 +9,22 @@
 // report shows the message and the program goes on with the next event.
 void runGuarded(const std::function<void()>& handler);
 
+namespace detail {
+// Calls a handler with the signal's arguments, or with none when it takes none.
+// Both branches depend on Args, so only the one taken has to compile.
+template <typename Handler, typename... Args> void callHandler(const Handler& handler, const Args&... args) {
+    if constexpr (std::is_invocable_v<const Handler&, const Args&...>)
+        handler(args...);
+    else
+        handler();
+}
+} // namespace detail
+
 // Connects a signal to a handler through runGuarded. The handler may take the
 // signal's arguments or none.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context, Handler handler) {
     return QObject::connect(sender, signal, context, [handler = std::move(handler)](auto... args) -> void {
-        runGuarded([&] {
-            if constexpr (std::is_invocable_v<Handler, decltype(args)...>)
-                handler(args...);
-            else
-                handler();
-        });
+        runGuarded([&] { detail::callHandler(handler, args...); });
     });
 }
