@@ -25,12 +25,14 @@
 #include "ui/message_boxes.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMenuBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <functional>
 
@@ -184,4 +186,10 @@ void TForm1::VersionInfoClick() {
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     requestTermination();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen(this);
 }

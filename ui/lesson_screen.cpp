@@ -7,14 +7,15 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "ui/look.h"
+#include "ui/poruna_error.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
+#include "ui/window_placement.h"
 
 #include <QKeyEvent>
 #include <QShowEvent>
 #include <QTimer>
 
-const QString LessonScreen::nextPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString LessonScreen::hintShownPrompt =
     QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
 const QString LessonScreen::stepPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
@@ -35,6 +36,22 @@ QString placeCaption(DigitPlace place) {
     return QStringLiteral("一");
 }
 
+int placeValue(DigitPlace place) {
+    switch (place) {
+    case DigitPlace::TenThousands:
+        return 10000;
+    case DigitPlace::Thousands:
+        return 1000;
+    case DigitPlace::Hundreds:
+        return 100;
+    case DigitPlace::Tens:
+        return 10;
+    case DigitPlace::Ones:
+        break;
+    }
+    return 1;
+}
+
 int& digitField(DigitPlace place) {
     LessonState& s = lessonState();
     switch (place) {
@@ -53,18 +70,43 @@ int& digitField(DigitPlace place) {
 }
 
 namespace {
-int placeValue(DigitPlace place) {
-    switch (place) {
-    case DigitPlace::Thousands:
-        return 1000;
-    case DigitPlace::Hundreds:
-        return 100;
-    case DigitPlace::Tens:
-        return 10;
-    default:
-        return 1;
+
+struct RoleLook {
+    int number;
+    const char16_t* caption;
+    QColor face;
+    QColor text;
+};
+
+RoleLook roleLook(ButtonRole role) {
+    switch (role) {
+    case ButtonRole::Quit:
+        return {1, u"おわる", look::navy, look::cream};
+    case ButtonRole::Back:
+        return {2, u"もくじへ", look::olive, look::cream};
+    case ButtonRole::Mode:
+        return {3, u"べんきょう", look::green, look::cream};
+    case ButtonRole::Next:
+        return {4, u"つぎへ", look::nextFace, look::navy};
+    case ButtonRole::Answer:
+        return {5, u"こたえ", look::topicFace, look::navy};
+    case ButtonRole::Hint:
+        return {6, u"ポイント", look::skyBlue, look::navy};
+    case ButtonRole::Start:
+        return {3, u"スタート", look::skyBlue, look::navy};
+    case ButtonRole::Stop:
+        return {5, u"ストップ", look::moneyGreen, look::navy};
+    case ButtonRole::Result:
+        break;
     }
+    return {6, u"けっか", QColor(192, 239, 205), look::navy};
 }
+
+void enable(TCuteButton* button, bool on) {
+    if (button)
+        button->setEnabled(on);
+}
+
 } // namespace
 
 LessonScreen::LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption,
@@ -80,6 +122,15 @@ LessonScreen::LessonScreen(QWidget* parent, const QString& objectName, const QSt
     setPalette(palette);
     setAutoFillBackground(true);
 
+    roleHandlers_ = {
+        {ButtonRole::Quit, [this] { CuteButton1Click(); }},
+        {ButtonRole::Back, [this] { CuteButton2Click(); }},
+        {ButtonRole::Mode, [this] { CuteButton3Click(); }},
+        {ButtonRole::Next, [this] { CuteButton4Click(); }},
+        {ButtonRole::Answer, [this] { CuteButton5Click(); }},
+        {ButtonRole::Hint, [this] { CuteButton6Click(); }},
+    };
+
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));
     clockTimer_->setInterval(1000);
@@ -87,16 +138,23 @@ LessonScreen::LessonScreen(QWidget* parent, const QString& objectName, const QSt
     clockTimer_->start();
 }
 
+template <typename T> T* LessonScreen::numbered(const QString& kind, int number) const {
+    const QString name = kind + QString::number(number);
+    if (T* control = findChild<T*>(name))
+        return control;
+    throw PorunaError(QStringLiteral("%1 に %2 が ありません。").arg(objectName(), name));
+}
+
 CaptionLabel* LessonScreen::label(int number) const {
-    return findChild<CaptionLabel*>(QStringLiteral("Label%1").arg(number));
+    return numbered<CaptionLabel>(QStringLiteral("Label"), number);
 }
 
 CaptionedList* LessonScreen::comboBox(int number) const {
-    return findChild<CaptionedList*>(QStringLiteral("ComboBox%1").arg(number));
+    return numbered<CaptionedList>(QStringLiteral("ComboBox"), number);
 }
 
 TCuteButton* LessonScreen::cuteButton(int number) const {
-    return findChild<TCuteButton*>(QStringLiteral("CuteButton%1").arg(number));
+    return numbered<TCuteButton>(QStringLiteral("CuteButton"), number);
 }
 
 // --- building ---
@@ -116,47 +174,31 @@ void LessonScreen::addMenu(const QRect& box, const QString& caption, const QStri
     build::list(this, QStringLiteral("ComboBox1"), box, caption, entries, look::rounded(19), look::navy);
 }
 
-void LessonScreen::addExitButtons(QPoint quitAt, QPoint backAt) {
-    const QFont font = look::rounded(16, true);
-    build::button(this, QStringLiteral("CuteButton1"), QRect(quitAt, QSize(90, 30)), QStringLiteral("おわる"),
-                  look::navy, look::cream, font);
-    build::button(this, QStringLiteral("CuteButton2"), QRect(backAt, QSize(90, 30)),
-                  QStringLiteral("もくじへ"), look::olive, look::cream, font);
-}
-
-void LessonScreen::addLessonButtons(QPoint modeAt, QPoint nextAt, QPoint answerAt,
-                                    const QString& answerCaption, QPoint hintAt) {
-    const QFont font = look::rounded(16, true);
-    const QSize size(90, 30);
-    if (!modeAt.isNull())
-        build::button(this, QStringLiteral("CuteButton3"), QRect(modeAt, size), QStringLiteral("べんきょう"),
-                      look::green, look::cream, font);
-    if (!nextAt.isNull())
-        build::button(this, QStringLiteral("CuteButton4"), QRect(nextAt, size), QStringLiteral("つぎへ"),
-                      look::nextFace, look::navy, font);
-    if (!answerAt.isNull())
-        build::button(this, QStringLiteral("CuteButton5"), QRect(answerAt, size), answerCaption,
-                      look::topicFace, look::navy, font);
-    if (!hintAt.isNull())
-        build::button(this, QStringLiteral("CuteButton6"), QRect(hintAt, size), QStringLiteral("ポイント"),
-                      look::skyBlue, look::navy, font);
+TCuteButton* LessonScreen::addButton(ButtonRole role, QPoint at, const QString& caption) {
+    const RoleLook look = roleLook(role);
+    TCuteButton* b =
+        build::button(this, QStringLiteral("CuteButton%1").arg(look.number), QRect(at, QSize(90, 30)),
+                      caption.isEmpty() ? QString::fromUtf16(look.caption) : caption, look.face, look.text,
+                      look::rounded(16, true));
+    buttons_.insert(role, b);
+    return b;
 }
 
 void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitComboBox,
                                      const QRect& submitBox) {
-    digitLists_ = lists;
-    submitComboBox_ = submitComboBox;
     const QFont font = look::rounded(19);
-    for (const DigitList& d : lists) {
-        const QStringList entries =
-            d.place == DigitPlace::TenThousands ? QStringList{QStringLiteral("１")} : build::digitEntries();
-        build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, placeCaption(d.place), entries,
-                    font, look::navy)
-            ->hide();
+    for (DigitList d : lists) {
+        if (d.caption.isEmpty())
+            d.caption = placeCaption(d.place);
+        if (d.entries.isEmpty())
+            d.entries = d.place == DigitPlace::TenThousands ? QStringList{QStringLiteral("１")}
+                                                            : build::digitEntries();
+        build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, d.caption, d.entries, font,
+                    look::navy);
+        digitLists_ << d;
     }
-    build::list(this, QStringLiteral("ComboBox%1").arg(submitComboBox), submitBox, QString(),
-                {QStringLiteral("◆")}, font, look::navy)
-        ->hide();
+    submitList_ = build::list(this, QStringLiteral("ComboBox%1").arg(submitComboBox), submitBox, QString(),
+                              {QStringLiteral("◆")}, font, look::navy);
 }
 
 void LessonScreen::addVerdictLabel(int number, const QRect& box) {
@@ -170,52 +212,113 @@ void LessonScreen::addStatusBar(int firstPanelWidth) {
 
 void LessonScreen::setHint(QWidget* hint, int top, std::uint32_t cue) {
     hint_ = hint;
+    hint_->hide();
+    hintWidgets_ << hint;
     hintTop_ = top;
     hintCue_ = cue;
 }
 
-void LessonScreen::connectSharedHandlers() {
-    auto onClick = [this](int number, auto handler) {
-        if (TCuteButton* b = cuteButton(number))
-            connectGuarded(b, &TCuteButton::clicked, this, [this, handler] { (this->*handler)(); });
-    };
-    onClick(1, &LessonScreen::CuteButton1Click);
-    onClick(2, &LessonScreen::CuteButton2Click);
-    onClick(3, &LessonScreen::CuteButton3Click);
-    onClick(4, &LessonScreen::CuteButton4Click);
-    onClick(5, &LessonScreen::CuteButton5Click);
-    onClick(6, &LessonScreen::CuteButton6Click);
-    if (hasModeMenu_)
-        if (CaptionedList* menu = comboBox(1))
+void LessonScreen::setRoleHandler(ButtonRole role, std::function<void()> handler) {
+    roleHandlers_.insert(role, std::move(handler));
+}
+
+void LessonScreen::finishBuilding() {
+    for (auto b = buttons_.cbegin(); b != buttons_.cend(); ++b) {
+        const ButtonRole role = b.key();
+        if (roleHandlers_.contains(role))
+            connectGuarded(b.value(), &TCuteButton::clicked, this,
+                           [this, role] { roleHandlers_.value(role)(); });
+    }
+    if (hasMenu_)
+        if (auto* menu = findChild<CaptionedList*>(QStringLiteral("ComboBox1")))
             connectGuarded(menu, &CaptionedList::changed, this,
                            [this](int index) { ComboBox1Change(index); });
-    for (const DigitList& d : digitLists_) {
-        const DigitPlace place = d.place;
-        connectGuarded(comboBox(d.comboBox), &CaptionedList::changed, this,
-                       [this, place](int index) { DigitPicked(place, index); });
+    for (int i = 0; i < digitLists_.size(); ++i)
+        connectGuarded(comboBox(digitLists_.at(i).comboBox), &CaptionedList::changed, this,
+                       [this, i](int index) { DigitPicked(digitLists_.at(i), index); });
+    if (submitList_)
+        connectGuarded(submitList_, &CaptionedList::changed, this, [this] { SubmitPicked(); });
+    // Between problems the lists wait as every problem leaves them.
+    for (const DigitList& d : digitLists_)
+        listsDisabledBetweenProblems_ ? comboBox(d.comboBox)->setEnabled(false)
+                                      : comboBox(d.comboBox)->hide();
+    if (submitList_)
+        listsDisabledBetweenProblems_ ? submitList_->setEnabled(false) : submitList_->hide();
+    if (showRunsAtCreation_)
+        runGuarded([this] { FormShow(); });
+}
+
+// --- the per-screen routines ---
+
+void LessonScreen::ClearWork() {
+    for (const LabelRange& range : workLabels_)
+        for (int n = range.first; n <= range.last; ++n)
+            label(n)->setCaption(QString());
+    QList<CaptionedList*> lists;
+    for (const DigitList& d : digitLists_)
+        lists << comboBox(d.comboBox);
+    if (submitList_)
+        lists << submitList_;
+    for (CaptionedList* list : lists)
+        listsDisabledBetweenProblems_ ? list->setEnabled(false) : list->hide();
+    for (QWidget* widget : workWidgets_)
+        widget->hide();
+    if (clearWorkHidesHint_)
+        hideHints();
+    if (explanationSteps_ > 0) {
+        // The steps start again from the first, and the button says so.
+        lessonState().explanationStep = 0;
+        setStepCaption(1);
     }
-    if (submitComboBox_)
-        connectGuarded(comboBox(submitComboBox_), &CaptionedList::changed, this, [this] { SubmitPicked(); });
+    if (clearWorkDisablesNext_)
+        enable(button(ButtonRole::Next), false);
+    if (clearWorkDisablesAnswer_)
+        enable(button(ButtonRole::Answer), false);
+    clearOwnWork();
 }
 
-// --- numbered ranges ---
-
-void LessonScreen::clearLabels(int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (CaptionLabel* l = label(n))
-            l->setCaption(QString());
+QString LessonScreen::selectorCaption(const DigitList& list) const {
+    return list.caption;
 }
 
-void LessonScreen::hideComboBoxes(int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (CaptionedList* c = comboBox(n))
-            c->hide();
+void LessonScreen::setListReady(CaptionedList* list, const QString& caption, bool shown) {
+    list->resetSelection();
+    list->setCaption(caption);
+    if (listsDisabledBetweenProblems_)
+        list->setEnabled(true);
+    list->setVisible(shown);
 }
 
-void LessonScreen::hideHint() {
+void LessonScreen::ShowDigitSelectors() {
+    for (const DigitList& d : digitLists_) {
+        setListReady(comboBox(d.comboBox), selectorCaption(d), selectorShown(d));
+        digitField(d.place) = 0;
+    }
+    if (submitList_)
+        setListReady(submitList_, QString(), true);
+}
+
+int LessonScreen::enteredFromDigits() const {
+    int entered = 0;
+    for (const DigitList& d : digitLists_)
+        entered += digitsStoreBareDigit_ ? digitField(d.place) * placeValue(d.place) : digitField(d.place);
+    return entered;
+}
+
+int LessonScreen::expectedAnswer() const {
+    return lessonState().correctAnswer;
+}
+
+std::optional<LessonScreen::HintView> LessonScreen::hintToShow() {
+    if (!hint_)
+        return std::nullopt;
+    return HintView{hint_, hintTop_};
+}
+
+void LessonScreen::hideHints() {
     lessonState().hintShown = 0;
-    if (hint_)
-        hint_->hide();
+    for (QWidget* hint : hintWidgets_)
+        hint->hide();
 }
 
 void LessonScreen::setPrompt(const QString& text) {
@@ -227,27 +330,27 @@ QString LessonScreen::prompt() const {
     return promptLabel_ ? promptLabel_->caption() : QString();
 }
 
-QString LessonScreen::completedProblem() const {
-    QString problem = problemLabel_ ? problemLabel_->caption() : QString();
-    if (problem.endsWith(u'?'))
-        problem.chop(1);
-    return problem + QString::number(lessonState().correctAnswer);
+void LessonScreen::setStepCaption(int step) {
+    if (TCuteButton* steps = button(ButtonRole::Answer))
+        steps->setCaption(QStringLiteral("ステップ") + QChar(u'０' + step));
 }
 
 // --- shared handlers ---
 
 void LessonScreen::FormShow() {
-    if (hasModeMenu_ && showSetsStudyMode_)
-        lessonState().mode = StudyMode;
+    LessonState& s = lessonState();
+    if (hasMenu_ && showSetsStudyMode_)
+        s.mode = StudyMode;
     ClearWork();
-    hideHint();
-    if (hasModeMenu_) {
-        if (TCuteButton* next = cuteButton(4))
-            next->setEnabled(false);
-        if (TCuteButton* answer = cuteButton(5))
-            answer->setEnabled(false);
+    hideHints();
+    if (hasMenu_) {
+        enable(button(ButtonRole::Next), false);
+        enable(button(ButtonRole::Answer), false);
+    } else {
+        enable(button(ButtonRole::Next), true);
     }
-    setPrompt(waitingPrompt_);
+    onShow();
+    setPrompt(prompts_.waiting);
     PlayCue(CueShow);
 }
 
@@ -256,46 +359,58 @@ void LessonScreen::ComboBox1Change(int index) {
     LessonState& s = lessonState();
     s.menuItem = index + 1;
     s.mode = StudyMode;
-    if (TCuteButton* mode = cuteButton(3))
+    if (TCuteButton* mode = button(ButtonRole::Mode))
         mode->setCaption(QStringLiteral("べんきょう"));
-    if (TCuteButton* next = cuteButton(4))
-        next->setEnabled(true);
-    setPrompt(nextPrompt);
+    enable(button(ButtonRole::Next), true);
+    setPrompt(prompts_.next);
+    onMenuChosen(s.menuItem);
     PlayCue(CueShow);
 }
 
 void LessonScreen::CuteButton3Click() {
-    ClearWork();
+    if (!modeButtonClearsAfterSwitch_)
+        ClearWork();
     LessonState& s = lessonState();
+    TCuteButton* mode = button(ButtonRole::Mode);
     if (s.mode == StudyMode) {
         s.mode = TestMode;
-        cuteButton(3)->setCaption(QStringLiteral("テスト"));
-        if (TCuteButton* next = cuteButton(4))
-            next->setEnabled(true);
-        if (TCuteButton* answer = cuteButton(5))
-            answer->setEnabled(false);
+        mode->setCaption(QStringLiteral("テスト"));
+        enable(button(ButtonRole::Next), true);
+        enable(button(ButtonRole::Answer), false);
     } else {
         s.mode = StudyMode;
-        cuteButton(3)->setCaption(QStringLiteral("べんきょう"));
+        mode->setCaption(QStringLiteral("べんきょう"));
     }
+    if (modeButtonClearsAfterSwitch_)
+        ClearWork();
+    onModeSwitched(s.mode);
     PlayCue(CueShow);
 }
 
 void LessonScreen::CuteButton4Click() {
     ClearWork();
-    cuteButton(4)->setEnabled(false);
-    MakeProblem();
-    TCuteButton* answer = cuteButton(5);
-    if (lessonState().mode == StudyMode) {
-        if (answer)
-            answer->setEnabled(true);
-        setPrompt(studyPrompt_);
-    } else {
-        if (answer)
-            answer->setEnabled(false);
+    TCuteButton* next = button(ButtonRole::Next);
+    enable(next, false);
+    beforeNextProblem();
+    if (!MakeProblem()) {
+        // Nothing was drawn for the entry this screen found: no empty problem
+        // to answer, the child is sent to the menu instead.
+        setPrompt(prompts_.waiting);
+        PlayCue(CueShow);
+        return;
+    }
+    TCuteButton* answer = button(ButtonRole::Answer);
+    // Before any screen set a mode the screen teaches, as in study mode.
+    if (lessonState().mode == TestMode) {
+        enable(answer, false);
         ShowDigitSelectors();
         PrepareTestEntry();
-        setPrompt(testPrompt_);
+        setPrompt(prompts_.test);
+        if (nextStaysEnabledInTest_)
+            enable(next, true);
+    } else {
+        enable(answer, true);
+        setPrompt(prompts_.study);
     }
     PlayCue(CueShow);
 }
@@ -306,42 +421,52 @@ void LessonScreen::CuteButton5Click() {
         return;
     }
     ShowWorkedAnswer();
-    cuteButton(4)->setEnabled(true);
-    cuteButton(5)->setEnabled(false);
-    setPrompt(nextPrompt);
+    enable(button(ButtonRole::Next), true);
+    enable(button(ButtonRole::Answer), false);
+    setPrompt(prompts_.next);
     PlayCue(CueAnswer);
 }
 
 void LessonScreen::showNextStep() {
     LessonState& s = lessonState();
     // After the last step the next press starts the same explanation again.
-    s.explanationStep = s.explanationStep >= explanationSteps_ ? 1 : s.explanationStep + 1;
+    s.explanationStep =
+        s.explanationStep >= explanationSteps_ || s.explanationStep < 0 ? 1 : s.explanationStep + 1;
     ShowWorkedAnswer();
-    if (s.explanationStep == explanationSteps_) {
-        cuteButton(4)->setEnabled(true);
+    const bool last = s.explanationStep == explanationSteps_;
+    setStepCaption(last ? 1 : s.explanationStep + 1);
+    if (last) {
+        enable(button(ButtonRole::Next), true);
         PlayCue(CueAnswer);
-        setPrompt(nextPrompt);
+        setPrompt(prompts_.next);
     } else {
         PlayCue(CueDigit);
         setPrompt(stepPrompt);
     }
 }
 
-void LessonScreen::DigitPicked(DigitPlace place, int index) {
-    digitField(place) = place == DigitPlace::TenThousands ? 10000 : index * placeValue(place);
+void LessonScreen::DigitPicked(const DigitList& list, int index) {
+    int& field = digitField(list.place);
+    if (digitsStoreBareDigit_)
+        field = index;
+    else
+        field = list.place == DigitPlace::TenThousands ? 10000 : index * placeValue(list.place);
     PlayCue(CueDigit);
 }
 
 void LessonScreen::SubmitPicked() {
     LessonState& s = lessonState();
-    s.enteredAnswer = 0;
-    for (const DigitList& d : digitLists_)
-        s.enteredAnswer += digitField(d.place);
-    if (problemLabel_)
-        problemLabel_->setCaption(completedProblem());
-    showVerdict(s.enteredAnswer == s.correctAnswer);
-    cuteButton(4)->setEnabled(true);
-    setPrompt(nextPrompt);
+    s.enteredAnswer = enteredFromDigits();
+    judge(s.enteredAnswer == expectedAnswer());
+}
+
+void LessonScreen::judge(bool right) {
+    if (CaptionLabel* target = completedLabel_ ? completedLabel_ : problemLabel_)
+        if (const QString completed = completedProblem(); !completed.isEmpty())
+            target->setCaption(completed);
+    showVerdict(right);
+    enable(button(ButtonRole::Next), true);
+    setPrompt(prompts_.next);
 }
 
 void LessonScreen::showVerdict(bool right) {
@@ -353,16 +478,17 @@ void LessonScreen::showVerdict(bool right) {
 void LessonScreen::CuteButton6Click() {
     LessonState& s = lessonState();
     if (s.hintShown != 0) {
-        hideHint();
-        setPrompt(hintHiddenPrompt_);
+        hideHints();
+        setPrompt(prompts_.hintHidden);
         PlayCue(CueShow);
         return;
     }
-    if (hint_) {
-        hint_->move(hint_->x(), hintTop_);
-        hint_->show();
-        hint_->raise();
-    }
+    const std::optional<HintView> view = hintToShow();
+    if (!view)
+        return;
+    view->widget->move(view->widget->x(), view->top);
+    view->widget->show();
+    view->widget->raise();
     setPrompt(hintShownPrompt);
     s.hintShown = 1;
     PlayCue(hintCue_);
@@ -380,26 +506,14 @@ void LessonScreen::Timer1Timer() {
     showClock(this);
 }
 
-void LessonScreen::ShowDigitSelectors() {
-    auto showEmpty = [this](int number, const QString& caption) {
-        CaptionedList* list = comboBox(number);
-        list->resetSelection();
-        list->setCaption(caption);
-        list->show();
-    };
-    for (const DigitList& d : digitLists_) {
-        showEmpty(d.comboBox, placeCaption(d.place));
-        digitField(d.place) = 0;
-    }
-    showEmpty(submitComboBox_, QString());
-}
-
 // --- events ---
 
 void LessonScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded([this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    centreOnScreen(this);
+    runGuarded([this] { FormShow(); });
 }
 
 void LessonScreen::keyPressEvent(QKeyEvent* event) {

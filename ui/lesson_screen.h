@@ -2,24 +2,32 @@
 
 #include <QDialog>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
-class QTimer;
 class CaptionLabel;
 class CaptionedList;
-class Shape;
-class StatusBar;
+class QTimer;
 class TCuteButton;
 
 // A decimal place of the digit selectors.
 enum class DigitPlace { TenThousands, Thousands, Hundreds, Tens, Ones };
 
-// The pattern every lesson screen follows: the window, the shared buttons, the
+// The command a push button gives. Each role has its control on every screen
+// that has it: おわる CuteButton1, もくじへ CuteButton2, the mode button and
+// スタート CuteButton3, つぎへ CuteButton4, こたえ/ステップ and ストップ
+// CuteButton5, ポイント and けっか CuteButton6.
+enum class ButtonRole { Quit, Back, Mode, Next, Answer, Hint, Start, Stop, Result };
+
+// The pattern every lesson screen follows: the window, its buttons by role, the
 // digit selectors and ◆, the study/test switch, the hint toggle and the clock.
-// Each screen builds its own controls, sets the hooks below, and overrides a
-// handler only where its lesson departs from the pattern.
+// A screen declares its controls and settings while it is built; the handlers
+// below follow the shared state table, and a screen departs from it through
+// the hooks, overriding a whole handler only where its lesson really differs.
 class LessonScreen : public QDialog {
     Q_OBJECT
 public:
@@ -29,28 +37,45 @@ public:
     // The shared handlers, as the controls call them.
     virtual void FormShow();
     virtual void ComboBox1Change(int index);
-    virtual void CuteButton3Click();
-    virtual void CuteButton4Click();
-    virtual void CuteButton5Click();
-    virtual void DigitPicked(DigitPlace place, int index);
-    virtual void SubmitPicked();
-    virtual void CuteButton6Click();
-    void CuteButton2Click();
-    void CuteButton1Click();
+    virtual void CuteButton3Click(); // the mode button
+    virtual void CuteButton4Click(); // つぎへ
+    virtual void CuteButton5Click(); // こたえ, or ステップ where the answer is told in steps
+    virtual void CuteButton6Click(); // ポイント
+    void CuteButton2Click();         // もくじへ
+    void CuteButton1Click();         // おわる
     void Timer1Timer();
 
-    // Per-screen routines over the screen's numbered controls.
-    virtual void ClearWork() = 0;
-    virtual void ShowDigitSelectors();
-    virtual void MakeProblem() {}
-    virtual void ShowWorkedAnswer() {}
-    // After つぎへ has put up a test problem and its selectors; a screen that
-    // takes its answer in parts gets that entry ready here.
-    virtual void PrepareTestEntry() {}
+    struct DigitList;
+    virtual void DigitPicked(const DigitList& list, int index);
+    virtual void SubmitPicked();
 
+    // The per-screen routines. ClearWork does what the screen declared; a
+    // screen adds to it in clearOwnWork().
+    void ClearWork();
+    virtual void ShowDigitSelectors();
+    // Draws a problem for the chosen menu entry and shows it; false when the
+    // screen has no problem for that entry (none chosen yet, or another
+    // screen's), and then nothing is shown.
+    virtual bool MakeProblem() { return false; }
+    virtual void ShowWorkedAnswer() {}
+
+    // Controls looked up by their numbered names; a missing one is an error
+    // through the standard report, never a null pointer.
     CaptionLabel* label(int number) const;
     CaptionedList* comboBox(int number) const;
     TCuteButton* cuteButton(int number) const;
+    // The button of a role; nullptr where the screen has none.
+    TCuteButton* button(ButtonRole role) const { return buttons_.value(role); }
+
+    // One digit selector: its place, its control and where it stands; an
+    // empty caption or entry list means the place's own.
+    struct DigitList {
+        DigitPlace place;
+        int comboBox;
+        QRect box;
+        QString caption = {};
+        QStringList entries = {};
+    };
 
 protected:
     LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption,
@@ -61,69 +86,122 @@ protected:
     void addPrompt(const QString& labelName, QPoint at, QPoint pictureAt,
                    const QString& pictureName = QStringLiteral("Image1"));
     void addMenu(const QRect& box, const QString& caption, const QStringList& entries);
-    // おわる and もくじへ at the given places.
-    void addExitButtons(QPoint quitAt, QPoint backAt);
-    // The mode button, つぎへ, こたえ/ステップ and ポイント; a zero point leaves a button out.
-    void addLessonButtons(QPoint modeAt, QPoint nextAt, QPoint answerAt, const QString& answerCaption,
-                          QPoint hintAt);
-    struct DigitList {
-        DigitPlace place;
-        int comboBox;
-        QRect box;
-    };
+    // A 90 × 30 button in its role's colours, with the role's caption unless given.
+    TCuteButton* addButton(ButtonRole role, QPoint at, const QString& caption = {});
     void addDigitSelectors(const QList<DigitList>& lists, int submitComboBox, const QRect& submitBox);
     void addVerdictLabel(int number, const QRect& box);
     void addStatusBar(int firstPanelWidth);
     void setHint(QWidget* hint, int top, std::uint32_t cue);
-    // Connects every shared control that exists to its handler, through the guard.
-    void connectSharedHandlers();
+    // Runs a handler of this screen when a button of this role is clicked, in
+    // place of the shared one.
+    void setRoleHandler(ButtonRole role, std::function<void()> handler);
+    // The last step of building: connects every control to its handler,
+    // through the guard, and shows the screen once where it is ready at start-up.
+    void finishBuilding();
 
-    // Clears and hides numbered ranges, for ClearWork.
-    void clearLabels(int first, int last);
-    void hideComboBoxes(int first, int last);
-    void hideHint();
+    // --- what ClearWork clears ---
+    struct LabelRange {
+        int first;
+        int last;
+    };
+    QList<LabelRange> workLabels_;    // emptied
+    QList<QWidget*> workWidgets_;     // hidden: grids, shapes, pictures
+    bool clearWorkHidesHint_ = false; // and sets hintShown to 0
+    bool clearWorkDisablesNext_ = false;
+    bool clearWorkDisablesAnswer_ = false;
+    // Between problems the digit lists and ◆ are hidden, or only disabled (the drills).
+    bool listsDisabledBetweenProblems_ = false;
+    virtual void clearOwnWork() {}
+
+    // --- the screen's departures from the shared handlers ---
+    bool hasMenu_ = true;             // a menu whose choice (and the show) sets `mode`
+    bool showSetsStudyMode_ = true;   // the show handler puts the screen in study mode
+    bool showRunsAtCreation_ = false; // the show reset also runs once when built
+    bool modeButtonClearsAfterSwitch_ = false;
+    bool nextStaysEnabledInTest_ = false; // the child may skip a test problem
+    bool digitsStoreBareDigit_ = false;   // the lists store the digit, ◆ applies the places
+    // The number of ステップ steps where CuteButton5 tells the answer step by
+    // step; 0 where it is こたえ and tells it at once.
+    int explanationSteps_ = 0;
+
+    virtual void onShow() {}
+    virtual void onMenuChosen(int /*menuItem*/) {}
+    virtual void onModeSwitched(int /*mode*/) {}
+    // Just before つぎへ makes its problem: where a screen moves its rotation of kinds.
+    virtual void beforeNextProblem() {}
+    // After つぎへ has put up a test problem and its selectors; a screen that
+    // takes its answer in parts gets that entry ready here.
+    virtual void PrepareTestEntry() {}
+    // The caption a digit list shows when it is shown again empty, and whether it is shown at all.
+    virtual QString selectorCaption(const DigitList& list) const;
+    virtual bool selectorShown(const DigitList& /*list*/) const { return true; }
+
+    // --- ◆ ---
+    // The answer the digits picked make.
+    int enteredFromDigits() const;
+    // What the child's answer is compared with.
+    virtual int expectedAnswer() const;
+    // The problem as completed by ◆, composed from LessonState; empty leaves the label as it is.
+    virtual QString completedProblem() const { return {}; }
+    // ◆'s verdict: the completed problem, ○ or × with its cue, つぎへ and the prompt.
+    void judge(bool right);
+
+    // --- the hint ---
+    struct HintView {
+        QWidget* widget;
+        int top;
+    };
+    // What ポイント shows; nothing where the screen has no hint for its entry.
+    virtual std::optional<HintView> hintToShow();
+    void hideHints();
+
     void setPrompt(const QString& text);
     QString prompt() const;
-
-    // The equation shown when ◆ is picked; the default is the problem label's
-    // open equation with its "?" replaced by the right answer.
-    virtual QString completedProblem() const;
     // ○ or × in the verdict label, with its cue.
     void showVerdict(bool right);
+    // The ステップ button names the step its next press shows.
+    void setStepCaption(int step);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    // --- screen settings ---
-    bool hasModeMenu_ = true;       // a menu whose choice (and the show) sets `mode`
-    bool showSetsStudyMode_ = true; // the show handler puts the screen in study mode
+    // --- the screen's prompts ---
+    struct Prompts {
+        QString waiting = QStringLiteral("メニューを えらんでね！");           // shown; nothing to do yet
+        QString next = QStringLiteral("「つぎへ」ボタンで すすめてね！");      // a problem may come
+        QString study = QStringLiteral("「こたえ」ボタンを おしてね！");       // a study problem is up
+        QString test = QStringLiteral("こたえを えらんでから ◆を おしてね！"); // a test problem is up
+        QString hintHidden = QStringLiteral("メニューを えらんでね！");
+    } prompts_;
+
     CaptionLabel* promptLabel_ = nullptr;
-    CaptionLabel* problemLabel_ = nullptr; // where ◆ shows the completed problem
+    CaptionLabel* problemLabel_ = nullptr; // the problem
+    CaptionLabel* completedLabel_ =
+        nullptr; // where ◆ shows the completed problem; the problem label by default
     CaptionLabel* verdictLabel_ = nullptr;
     QList<DigitList> digitLists_;
-    int submitComboBox_ = 0;
+    CaptionedList* submitList_ = nullptr;
     QWidget* hint_ = nullptr;
+    QList<QWidget*> hintWidgets_; // every widget ポイント may show; hidden with the hint
     int hintTop_ = 0;
     std::uint32_t hintCue_ = 19;
-    QString waitingPrompt_ = QStringLiteral("メニューを えらんでね！");
-    QString studyPrompt_ = QStringLiteral("「こたえ」ボタンを おしてね！");
-    QString testPrompt_ = QStringLiteral("こたえを えらんでから ◆を おしてね！");
-    QString hintHiddenPrompt_ = QStringLiteral("メニューを えらんでね！");
-    // The number of ステップ steps where CuteButton5 walks through the
-    // explanation step by step; 0 where it is こたえ and shows it at once.
-    int explanationSteps_ = 0;
 
-    static const QString nextPrompt; // 「つぎへ」ボタンで すすめてね！
     static const QString hintShownPrompt; // もういちど「ポイント」ボタンを おせば きえるよ！
     static const QString stepPrompt; // 「ステップ」ボタンで すすめてね！
 
 private:
     void showNextStep();
+    void setListReady(CaptionedList* list, const QString& caption, bool shown);
+    template <typename T> T* numbered(const QString& kind, int number) const;
 
+    QMap<ButtonRole, TCuteButton*> buttons_;
+    QMap<ButtonRole, std::function<void()>> roleHandlers_;
     QTimer* clockTimer_ = nullptr;
 };
 
 // The caption a digit selector shows for its place.
 QString placeCaption(DigitPlace place);
+// 10000, 1000, 100, 10 or 1.
+int placeValue(DigitPlace place);
 // The LessonState digit field of a place.
 int& digitField(DigitPlace place);

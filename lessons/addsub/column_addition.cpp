@@ -75,56 +75,48 @@ TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), 
     build::fixedLabel(this, QStringLiteral("Label7"), QRect(600, 288, 100, 40), row, look::navy, right);
     build::fixedLabel(this, QStringLiteral("Label8"), QRect(600, 328, 100, 40), row, look::navy, right);
     build::label(this, QStringLiteral("Label11"), QPoint(584, 328), row, look::navy);
-    build::shape(this, QStringLiteral("Shape1"), QRect(580, 372, 121, 2), look::red, look::navy)->hide();
+    line_ = build::shape(this, QStringLiteral("Shape1"), QRect(580, 372, 121, 2), look::red, look::navy);
     build::fixedLabel(this, QStringLiteral("Label9"), QRect(580, 378, 120, 40), row, look::navy, right);
     build::label(this, QStringLiteral("Label10"), QPoint(668, carryTopForTwo), look::rounded(21), look::navy);
     addVerdictLabel(12, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 73), QStringLiteral("　メニュー"),
             {QStringLiteral("２けた"), QStringLiteral("２けたが３つ")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("ステップ１"),
-                     QPoint(840, 560));
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
     addDigitSelectors(
         {{DigitPlace::Tens, 3, {856, 222, 25, 225}}, {DigitPlace::Ones, 2, {880, 222, 25, 225}}}, 4,
         QRect(905, 222, 25, 65));
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 512}, QStringLiteral("ステップ１"));
+    addButton(ButtonRole::Hint, {840, 560});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
     auto* memo = build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), hintLines,
                              look::rounded(19), look::navy);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHint(memo, 80, 19);
-    studyPrompt_ = stepPrompt;
-    testPrompt_ = onesPrompt;
-    hintHiddenPrompt_ = QStringLiteral("「メニュー」を えらんでね！");
+    prompts_.study = stepPrompt;
+    prompts_.test = onesPrompt;
+    prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
     explanationSteps_ = columnSteps;
     addStatusBar(600);
-    connectSharedHandlers();
+    workLabels_ = {{4, 12}};
+    workWidgets_ = {line_};
+    clearWorkHidesHint_ = true;
+    clearWorkDisablesAnswer_ = true;
     // Shown once at creation too, so the screen is ready before its first visit.
-    runGuarded([this] { FormShow(); });
+    showRunsAtCreation_ = true;
+    finishBuilding();
 }
 
-void TForm4::ClearWork() {
-    LessonState& s = lessonState();
-    s.hintShown = 0;
-    s.explanationStep = 0;
-    clearLabels(4, 12);
-    hideComboBoxes(2, 4);
-    // The button names the step its next press shows, and that is step 1 again.
-    cuteButton(5)->setCaption(QStringLiteral("ステップ１"));
-    cuteButton(5)->setEnabled(false);
-    findChild<Shape*>(QStringLiteral("Shape1"))->hide();
-    hint_->hide();
-}
-
-void TForm4::ComboBox1Change(int index) {
+void TForm4::onMenuChosen(int menuItem) {
     lessonState().entryStep = 0;
     CaptionLabel* carry = label(10);
-    carry->move(carry->x(), index + 1 == 1 ? carryTopForTwo : carryTopForThree);
-    LessonScreen::ComboBox1Change(index);
+    carry->move(carry->x(), menuItem == 1 ? carryTopForTwo : carryTopForThree);
 }
 
-void TForm4::CuteButton3Click() {
+void TForm4::onModeSwitched(int) {
     lessonState().entryStep = 0;
-    LessonScreen::CuteButton3Click();
 }
 
 ColumnNumbers TForm4::numbers() const {
@@ -134,18 +126,18 @@ ColumnNumbers TForm4::numbers() const {
     return {s.operand2, s.operand3};
 }
 
-void TForm4::MakeProblem() {
-    ClearWork();
+bool TForm4::MakeProblem() {
     LessonState& s = lessonState();
     const auto drawn = drawColumnAddition(s.menuItem, randomSource());
     if (!drawn)
-        return;
+        return false;
     if (drawn->size() == 3)
         s.operand1 = drawn->at(0);
     s.operand2 = drawn->at(drawn->size() - 2);
     s.operand3 = drawn->at(drawn->size() - 1);
     s.correctAnswer = columnSum(*drawn);
     label(4)->setCaption(openColumnProblem(*drawn));
+    return true;
 }
 
 void TForm4::drawColumn() {
@@ -156,7 +148,7 @@ void TForm4::drawColumn() {
     label(8)->setCaption(QString::number(s.operand3));
     label(9)->setCaption(QString());
     label(11)->setCaption(QStringLiteral("+"));
-    findChild<Shape*>(QStringLiteral("Shape1"))->show();
+    line_->show();
 }
 
 void TForm4::ShowWorkedAnswer() {
@@ -164,12 +156,15 @@ void TForm4::ShowWorkedAnswer() {
     const ColumnNumbers problem = numbers();
     const ColumnStep step = columnAdditionStep(problem, lessonState().explanationStep);
     label(5)->setCaption(step.explanation);
-    cuteButton(5)->setCaption(step.nextCaption);
     label(9)->setCaption(step.sumRow);
     if (step.carryMark)
         label(10)->setCaption(*step.carryMark);
     if (step.complete)
-        label(4)->setCaption(completedColumnProblem(problem));
+        label(4)->setCaption(completedProblem());
+}
+
+QString TForm4::completedProblem() const {
+    return completedColumnProblem(numbers());
 }
 
 void TForm4::PrepareTestEntry() {
@@ -181,10 +176,11 @@ void TForm4::PrepareTestEntry() {
 void TForm4::SubmitPicked() {
     LessonState& s = lessonState();
     s.entryStep += 1;
-    s.enteredAnswer = s.digitTens + s.digitOnes;
+    s.enteredAnswer = enteredFromDigits();
     if (s.entryStep == 1) {
         // The ones column: its ones digit goes under the line, its tens up as the carry.
-        label(9)->setCaption(QString::number(s.enteredAnswer % 10));
+        onesWritten_ = s.enteredAnswer % 10;
+        label(9)->setCaption(QString::number(onesWritten_));
         if (s.enteredAnswer >= 10)
             label(10)->setCaption(QString::number(s.enteredAnswer / 10));
         ShowDigitSelectors();
@@ -192,11 +188,8 @@ void TForm4::SubmitPicked() {
         PlayCue(CueShow);
     } else if (s.entryStep == 2) {
         // The tens column's sum already holds the carry, so it goes in whole.
-        const int total = label(9)->caption().toInt() + s.enteredAnswer * 10;
+        const int total = onesWritten_ + s.enteredAnswer * 10;
         label(9)->setCaption(QString::number(total));
-        showVerdict(total == s.correctAnswer);
-        label(4)->setCaption(completedColumnProblem(numbers()));
-        cuteButton(4)->setEnabled(true);
-        setPrompt(nextPrompt);
+        judge(total == s.correctAnswer);
     }
 }

@@ -73,16 +73,20 @@ std::optional<ColumnNumbers> drawColumnAddition(int menuItem, RandomSource& rand
         return ColumnNumbers{a, b};
     }
     if (menuItem == 2) {
-        const int first = random.R(89) + 10;
-        const int second = random.R(89) + 10;
         // Keep the tens column below 18 so the sum stays below 200. When the
-        // first two tens already reach 17 no third number can do that, and the
-        // last draw stands.
+        // first two tens already reach 17 no third number can do that, so
+        // those two are drawn again as well, within the same limit of draws.
+        int first = random.R(89) + 10;
+        int second = random.R(89) + 10;
         int third = 0;
         for (int draw = 0; draw < thirdNumberDraws; ++draw) {
             third = random.R(89) + 10;
             if (first / 10 + second / 10 + third / 10 < 18)
                 break;
+            if (first / 10 + second / 10 >= 17) {
+                first = random.R(89) + 10;
+                second = random.R(89) + 10;
+            }
         }
         return ColumnNumbers{first, second, third};
     }
@@ -110,13 +114,11 @@ ColumnStep columnAdditionStep(const ColumnNumbers& numbers, int step) {
     switch (step) {
     case 1:
         shown.explanation = stepOneText;
-        shown.nextCaption = QStringLiteral("ステップ２");
         // Three numbers leave the carry of the last round standing.
         if (numbers.size() != 3)
             shown.carryMark = QString();
         break;
     case 2:
-        shown.nextCaption = QStringLiteral("ステップ３");
         if (s < 10) {
             shown.explanation = stepTwoNoCarryText;
             shown.sumRow = n(s);
@@ -128,7 +130,6 @@ ColumnStep columnAdditionStep(const ColumnNumbers& numbers, int step) {
         break;
     default:
         shown.explanation = stepThreeText(numbers, s);
-        shown.nextCaption = QStringLiteral("ステップ１");
         shown.sumRow = n(columnSum(numbers));
         shown.complete = true;
         break;

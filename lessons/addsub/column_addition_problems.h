@@ -10,7 +10,8 @@ class RandomSource;
 // or three.
 using ColumnNumbers = QList<int>;
 
-// How many times the third of three numbers is drawn at most.
+// How many times the third of three numbers (or, where the first two leave it
+// no room, those two) is drawn at most.
 inline constexpr int thirdNumberDraws = 1000;
 
 // Draws a problem for the menu entry: 1 two numbers, 2 three numbers. The
@@ -28,7 +29,6 @@ inline constexpr int columnSteps = 3;
 // What one ステップ shows on the column.
 struct ColumnStep {
     QString explanation;
-    QString nextCaption;              // the ステップ button's caption afterwards
     QString sumRow;                   // under the line
     std::optional<QString> carryMark; // no value: the mark keeps what it shows
     bool complete = false;            // the last step: the equation is completed

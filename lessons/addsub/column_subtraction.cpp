@@ -24,34 +24,29 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 73), QStringLiteral("  メニュー"),
             {QStringLiteral("２けたから"), QStringLiteral("３けたから")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("ステップ１"),
-                     QPoint(840, 560));
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
-    build::list(this, QStringLiteral("ComboBox2"), QRect(872, 222, 58, 225), QStringLiteral("こたえ"),
-                answerEntries(), look::rounded(19), look::navy)
-        ->hide();
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 512}, QStringLiteral("ステップ１"));
+    addButton(ButtonRole::Hint, {840, 560});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
+    answerList_ = build::list(this, QStringLiteral("ComboBox2"), QRect(872, 222, 58, 225),
+                              QStringLiteral("こたえ"), answerEntries(), look::rounded(19), look::navy);
+    answerList_->hide();
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), {}, look::rounded(19),
                         look::navy),
             80, 15);
-    studyPrompt_ = QStringLiteral("「ステップ」ボタンで すすめてね！");
+    prompts_.study = stepPrompt;
+    explanationSteps_ = 3;
     addStatusBar(600);
-    connectSharedHandlers();
-}
-
-void TForm7::ClearWork() {
-    LessonState& s = lessonState();
-    s.hintShown = 0;
-    s.explanationStep = 0;
-    clearLabels(4, 13);
-    hideComboBoxes(2, 2);
-    hint_->hide();
+    workLabels_ = {{4, 5}, {12, 12}};
+    workWidgets_ = {answerList_};
+    clearWorkHidesHint_ = true;
+    finishBuilding();
 }
 
 void TForm7::ShowDigitSelectors() {
-    CaptionedList* answer = comboBox(2);
-    answer->resetSelection();
-    answer->setCaption(QStringLiteral("こたえ"));
-    answer->show();
-    lessonState().digitTens = 0;
-    lessonState().digitOnes = 0;
+    answerList_->resetSelection();
+    answerList_->setCaption(QStringLiteral("こたえ"));
+    answerList_->show();
 }

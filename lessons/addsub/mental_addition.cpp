@@ -1,6 +1,5 @@
 #include "lessons/addsub/mental_addition.h"
 
-#include "app/error_report.h"
 #include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "lessons/addsub/mental_addition_problems.h"
@@ -30,9 +29,12 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
             {QStringLiteral(" ２けた"), QStringLiteral(" ３けた"), QStringLiteral(" ４けた")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
-                     QPoint(840, 560));
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 512});
+    addButton(ButtonRole::Hint, {840, 560});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
     addDigitSelectors({{DigitPlace::TenThousands, 6, {784, 222, 25, 57}},
                        {DigitPlace::Thousands, 5, {808, 222, 25, 225}},
                        {DigitPlace::Hundreds, 4, {832, 222, 25, 225}},
@@ -43,26 +45,26 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
                         look::navy),
             152, 19);
     addStatusBar(600);
-    connectSharedHandlers();
+    workLabels_ = {{4, 6}};
     // Shown once at creation too, so the screen is ready before its first visit.
-    runGuarded([this] { FormShow(); });
+    showRunsAtCreation_ = true;
+    finishBuilding();
 }
 
-void TForm3::ClearWork() {
-    clearLabels(4, 6);
-    hideComboBoxes(2, 7);
-}
-
-void TForm3::MakeProblem() {
-    ClearWork();
+bool TForm3::MakeProblem() {
+    const auto drawn = drawMentalAddition(lessonState().menuItem, randomSource());
+    if (!drawn)
+        return false;
     LessonState& s = lessonState();
-    // Without a menu entry of this screen the last numbers are asked again.
-    if (const auto drawn = drawMentalAddition(s.menuItem, randomSource())) {
-        s.operand1 = drawn->a;
-        s.operand2 = drawn->b;
-    }
+    s.operand1 = drawn->a;
+    s.operand2 = drawn->b;
     s.correctAnswer = s.operand1 + s.operand2;
     label(4)->setCaption(openAddition(s.operand1, s.operand2));
+    return true;
+}
+
+QString TForm3::completedProblem() const {
+    return completedAddition(lessonState().operand1, lessonState().operand2);
 }
 
 void TForm3::ShowWorkedAnswer() {

@@ -8,7 +8,9 @@ class TForm3 final : public LessonScreen {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
-    void ClearWork() override;
-    void MakeProblem() override;
+    bool MakeProblem() override;
     void ShowWorkedAnswer() override;
+
+protected:
+    QString completedProblem() const override;
 };

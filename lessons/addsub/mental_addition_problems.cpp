@@ -65,6 +65,10 @@ QString openAddition(int a, int b) {
     return n(a) + QStringLiteral(" + ") + n(b) + QStringLiteral(" = ?");
 }
 
+QString completedAddition(int a, int b) {
+    return n(a) + QStringLiteral(" + ") + n(b) + QStringLiteral(" = ") + n(a + b);
+}
+
 std::optional<QString> mentalAdditionExplanation(int menuItem, int a, int b) {
     switch (menuItem) {
     case 1:

@@ -16,8 +16,9 @@ struct MentalAdditionProblem {
 // before B. Any other entry draws k only and gives no problem.
 std::optional<MentalAdditionProblem> drawMentalAddition(int menuItem, RandomSource& random);
 
-// "A + B = ?"
+// "A + B = ?" and "A + B = sum".
 QString openAddition(int a, int b);
+QString completedAddition(int a, int b);
 
 // The worked explanation of A + B for the menu entry; no text for an entry
 // that has none.

@@ -13,19 +13,17 @@ TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), 
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
             {QStringLiteral(" ２けた"), QStringLiteral(" ３けた"), QStringLiteral(" ４けた")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
-                     QPoint());
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 512});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
     addDigitSelectors({{DigitPlace::Thousands, 5, {808, 222, 25, 225}},
                        {DigitPlace::Hundreds, 4, {832, 222, 25, 225}},
                        {DigitPlace::Tens, 3, {856, 222, 25, 225}},
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       6, QRect(905, 222, 25, 65));
     addStatusBar(600);
-    connectSharedHandlers();
-}
-
-void TForm6::ClearWork() {
-    clearLabels(4, 6);
-    hideComboBoxes(2, 6);
+    workLabels_ = {{4, 6}};
+    finishBuilding();
 }

@@ -7,6 +7,4 @@ class TForm6 final : public LessonScreen {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
-
-    void ClearWork() override;
 };

@@ -8,10 +8,10 @@
 #include "ui/sound_cue.h"
 
 DrillScreen::DrillScreen(QWidget* parent, const Layout& layout)
-    : LessonScreen(parent, layout.objectName, QStringLiteral("ポルナ")),
-      lastComboBox_(layout.submitComboBox) {
-    hasModeMenu_ = false;
-    waitingPrompt_ = layout.shownPrompt;
+    : LessonScreen(parent, layout.objectName, QStringLiteral("ポルナ")) {
+    hasMenu_ = false;
+    listsDisabledBetweenProblems_ = true;
+    prompts_.waiting = layout.shownPrompt;
     addTitle(QStringLiteral("Shape1"), layout.titleFrame, layout.titleAt, layout.title);
     build::fixedLabel(this, QStringLiteral("Label3"), layout.problemNumberBox, look::rounded(27), look::navy,
                       Qt::AlignLeft | Qt::AlignTop);
@@ -27,35 +27,28 @@ DrillScreen::DrillScreen(QWidget* parent, const Layout& layout)
                 {QStringLiteral(" 　　なし"), QStringLiteral(" 　５ふん"), QStringLiteral(" １０ぷん"),
                  QStringLiteral(" １５ふん")},
                 look::rounded(19), look::navy);
-    const QFont font = look::rounded(16, true);
-    const QSize size(90, 30);
-    build::button(this, QStringLiteral("CuteButton3"), QRect(QPoint(736, 520), size),
-                  QStringLiteral("スタート"), look::skyBlue, look::navy, font);
-    build::button(this, QStringLiteral("CuteButton4"), QRect(QPoint(840, 520), size),
-                  QStringLiteral("つぎへ"), look::nextFace, look::navy, font);
-    build::button(this, QStringLiteral("CuteButton5"), QRect(QPoint(736, 568), size),
-                  QStringLiteral("ストップ"), look::moneyGreen, look::navy, font);
-    build::button(this, QStringLiteral("CuteButton6"), QRect(QPoint(840, 568), size),
-                  QStringLiteral("けっか"), QColor(192, 239, 205), look::navy, font);
-    addExitButtons(QPoint(736, 616), QPoint(840, 616));
+    addButton(ButtonRole::Start, {736, 520});
+    addButton(ButtonRole::Next, {840, 520});
+    addButton(ButtonRole::Stop, {736, 568});
+    addButton(ButtonRole::Result, {840, 568});
+    addButton(ButtonRole::Quit, {736, 616});
+    addButton(ButtonRole::Back, {840, 616});
+    // The run's own つぎへ comes with the drill session.
+    setRoleHandler(ButtonRole::Next, [] {});
     addDigitSelectors(layout.digitLists, layout.submitComboBox, layout.submitBox);
-    for (const DigitList& d : layout.digitLists)
-        comboBox(d.comboBox)->show();
-    comboBox(layout.submitComboBox)->show();
     addStatusBar(680);
-    connectSharedHandlers();
+    workLabels_ = {{3, 8}};
+    finishBuilding();
 }
 
 void DrillScreen::FormShow() {
     ClearWork();
-    setPrompt(waitingPrompt_);
+    setPrompt(prompts_.waiting);
     PlayCue(CueShow);
 }
 
-void DrillScreen::ClearWork() {
-    clearLabels(3, 8);
+void DrillScreen::clearOwnWork() {
     for (int n = 3; n <= 6; ++n)
         cuteButton(n)->setEnabled(false);
-    for (int n = 2; n <= lastComboBox_; ++n)
-        comboBox(n)->setEnabled(false);
+    comboBox(2)->setEnabled(false);
 }

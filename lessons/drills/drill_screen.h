@@ -8,7 +8,6 @@ class DrillScreen : public LessonScreen {
     Q_OBJECT
 public:
     void FormShow() override;
-    void ClearWork() override;
 
 protected:
     struct Layout {
@@ -27,7 +26,5 @@ protected:
         QString shownPrompt;
     };
     DrillScreen(QWidget* parent, const Layout& layout);
-
-private:
-    int lastComboBox_ = 0;
+    void clearOwnWork() override;
 };

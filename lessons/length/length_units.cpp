@@ -14,17 +14,17 @@ TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(824, 32, 105, 97), QStringLiteral(" メニュー"),
             {QStringLiteral("ｍｍとｃｍ"), QStringLiteral("ｃｍとｍ"), QStringLiteral("けいさん")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 568), QPoint(), QString(), QPoint());
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
+    addButton(ButtonRole::Next, {840, 568});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
     addDigitSelectors({{DigitPlace::Hundreds, 4, {776, 328, 40, 233}},
                        {DigitPlace::Tens, 3, {816, 328, 40, 233}},
                        {DigitPlace::Ones, 2, {856, 328, 40, 233}}},
                       5, QRect(896, 328, 40, 57));
     addStatusBar(680);
-    connectSharedHandlers();
-}
-
-void TForm11::ClearWork() {
-    clearLabels(4, 6);
-    hideComboBoxes(2, 5);
+    workLabels_ = {{4, 6}};
+    clearWorkDisablesNext_ = true;
+    digitsStoreBareDigit_ = true;
+    finishBuilding();
 }

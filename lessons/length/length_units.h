@@ -7,6 +7,4 @@ class TForm11 final : public LessonScreen {
     Q_OBJECT
 public:
     explicit TForm11(QWidget* parent = nullptr);
-
-    void ClearWork() override;
 };

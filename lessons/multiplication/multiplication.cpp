@@ -19,9 +19,12 @@ TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"
             {QStringLiteral("かけ算の しき"), QStringLiteral("九九の おぼえかた"),
              QStringLiteral("九九の ひょう"), QStringLiteral("九九を つかう（１）"),
              QStringLiteral("九九を つかう（２）")});
-    addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
-                     QPoint(840, 560));
-    addExitButtons(QPoint(632, 616), QPoint(736, 616));
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 512});
+    addButton(ButtonRole::Hint, {840, 560});
+    addButton(ButtonRole::Quit, {632, 616});
+    addButton(ButtonRole::Back, {736, 616});
+    addButton(ButtonRole::Mode, {840, 616});
     addDigitSelectors(
         {{DigitPlace::Tens, 3, {750, 216, 60, 233}}, {DigitPlace::Ones, 2, {812, 216, 60, 233}}}, 4,
         QRect(872, 216, 58, 57));
@@ -29,17 +32,14 @@ TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"
                         look::navy),
             173, 19);
     addStatusBar(680);
-    connectSharedHandlers();
+    workLabels_ = {{4, 7}};
+    clearWorkHidesHint_ = true;
+    clearWorkDisablesNext_ = true;
+    clearWorkDisablesAnswer_ = true;
+    digitsStoreBareDigit_ = true;
+    finishBuilding();
 }
 
-void TForm12::FormShow() {
+void TForm12::onShow() {
     lessonState().menuItem = 1;
-    LessonScreen::FormShow();
-}
-
-void TForm12::ClearWork() {
-    lessonState().hintShown = 0;
-    clearLabels(4, 7);
-    hideComboBoxes(2, 4);
-    hint_->hide();
 }

@@ -8,6 +8,6 @@ class TForm12 final : public LessonScreen {
 public:
     explicit TForm12(QWidget* parent = nullptr);
 
-    void FormShow() override;
-    void ClearWork() override;
+protected:
+    void onShow() override;
 };

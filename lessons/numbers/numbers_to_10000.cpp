@@ -54,9 +54,10 @@ TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), 
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 289, 41), QPoint(72, 30),
              QStringLiteral("数：１００００まで"));
     build::label(this, QStringLiteral("Label6"), QPoint(72, 110), look::rounded(21), look::navy);
-    build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy);
-    // ◆ shows the answer under the question, which stays as it was asked.
     problemLabel_ =
+        build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy);
+    // ◆ shows the answer under the question, which stays as it was asked.
+    completedLabel_ =
         build::label(this, QStringLiteral("Label4"), QPoint(72, 342), look::rounded(27), look::darkRed);
     addVerdictLabel(5, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label2"), QPoint(64, 606), QPoint(0, 582));
@@ -69,9 +70,12 @@ TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), 
                        {DigitPlace::Tens, 4, {856, 222, 25, 225}},
                        {DigitPlace::Ones, 3, {880, 222, 25, 225}}},
                       2, QRect(905, 222, 25, 65));
-    addLessonButtons(QPoint(840, 608), QPoint(840, 464), QPoint(840, 510), QStringLiteral("こたえ"),
-                     QPoint(840, 560));
-    addExitButtons(QPoint(632, 608), QPoint(736, 608));
+    addButton(ButtonRole::Next, {840, 464});
+    addButton(ButtonRole::Answer, {840, 510});
+    addButton(ButtonRole::Hint, {840, 560});
+    addButton(ButtonRole::Quit, {632, 608});
+    addButton(ButtonRole::Back, {736, 608});
+    addButton(ButtonRole::Mode, {840, 608});
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
@@ -84,41 +88,29 @@ TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), 
     grid_->setLook({look::rounded(16), look::navy, look::rounded(16), look::navy, look::white});
     if (DataModule1)
         grid_->setDataSource(DataModule1->DataSource1);
-    grid_->hide();
 
     memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
                         look::navy);
     setHint(memo_, 120, CueHint);
-    testPrompt_ = QStringLiteral("こたえを えらんでから ◆をおしてね！");
-    hintHiddenPrompt_ = menuPrompt;
-    addStatusBar(680);
-    connectSharedHandlers();
-}
-
-void TForm2::ClearWork() {
-    lessonState().hintShown = 0;
-    clearLabels(3, 6);
-    hideComboBoxes(2, 7);
+    hintWidgets_ << grid_;
     grid_->hide();
-    memo_->hide();
+    prompts_.test = QStringLiteral("こたえを えらんでから ◆をおしてね！");
+    prompts_.hintHidden = menuPrompt;
+    addStatusBar(680);
+    workLabels_ = {{3, 6}};
+    clearWorkHidesHint_ = true;
+    // The child may skip to a new problem without answering.
+    nextStaysEnabledInTest_ = true;
+    finishBuilding();
 }
 
-void TForm2::FormShow() {
-    ClearWork();
-    cuteButton(4)->setEnabled(false);
-    cuteButton(5)->setEnabled(false);
-    cuteButton(6)->setEnabled(false);
-    lessonState().mode = StudyMode;
-    setPrompt(waitingPrompt_);
-    PlayCue(CueShow);
+void TForm2::onShow() {
+    button(ButtonRole::Hint)->setEnabled(false);
 }
 
-void TForm2::ComboBox1Change(int index) {
-    ClearWork();
-    LessonState& s = lessonState();
-    s.menuItem = index + 1;
-    TCuteButton* hint = cuteButton(6);
-    switch (s.menuItem) {
+void TForm2::onMenuChosen(int menuItem) {
+    TCuteButton* hint = button(ButtonRole::Hint);
+    switch (menuItem) {
     case 1:
         hint->setCaption(QStringLiteral("ポイント１"));
         hint->setEnabled(true);
@@ -132,46 +124,13 @@ void TForm2::ComboBox1Change(int index) {
         hint->setEnabled(true);
         break;
     }
-    s.mode = StudyMode;
-    cuteButton(3)->setCaption(QStringLiteral("べんきょう"));
-    cuteButton(4)->setEnabled(true);
-    setPrompt(nextPrompt);
-    PlayCue(CueShow);
 }
 
-void TForm2::CuteButton3Click() {
-    ClearWork();
-    LessonState& s = lessonState();
-    if (s.mode == StudyMode) {
-        s.mode = TestMode;
-        cuteButton(3)->setCaption(QStringLiteral("テスト"));
-        cuteButton(4)->setEnabled(true);
-        cuteButton(5)->setEnabled(false);
-        setPrompt(nextPrompt);
-    } else {
-        s.mode = StudyMode;
-        cuteButton(3)->setCaption(QStringLiteral("べんきょう"));
-        setPrompt(menuPrompt);
-    }
-    PlayCue(CueShow);
+void TForm2::onModeSwitched(int mode) {
+    setPrompt(mode == TestMode ? prompts_.next : menuPrompt);
 }
 
-void TForm2::CuteButton4Click() {
-    ClearWork();
-    MakeProblem();
-    if (lessonState().mode == StudyMode) {
-        cuteButton(4)->setEnabled(false);
-        cuteButton(5)->setEnabled(true);
-        setPrompt(studyPrompt_);
-    } else {
-        // つぎへ stays enabled: the child may skip to a new problem without answering.
-        ShowDigitSelectors();
-        setPrompt(testPrompt_);
-    }
-    PlayCue(CueShow);
-}
-
-void TForm2::MakeProblem() {
+bool TForm2::MakeProblem() {
     NumberProblem p;
     switch (lessonState().menuItem) {
     case 1:
@@ -185,8 +144,7 @@ void TForm2::MakeProblem() {
         p = makeKanjiProblem(randomSource());
         break;
     default:
-        // Another screen's menu entry: no problem of ours, the last one stands.
-        return;
+        return false;
     }
     LessonState& s = lessonState();
     s.operand1 = p.thousands;
@@ -195,6 +153,7 @@ void TForm2::MakeProblem() {
     s.operand4 = p.ones;
     s.correctAnswer = p.answer;
     label(3)->setCaption(p.question);
+    return true;
 }
 
 void TForm2::ShowWorkedAnswer() {
@@ -209,31 +168,17 @@ QString TForm2::completedProblem() const {
     return plainAnswer(lessonState().correctAnswer);
 }
 
-void TForm2::CuteButton6Click() {
+std::optional<LessonScreen::HintView> TForm2::hintToShow() {
     LessonState& s = lessonState();
-    if (s.hintShown == 1) {
-        s.hintShown = 0;
-        grid_->hide();
-        memo_->hide();
-        setPrompt(hintHiddenPrompt_);
-        PlayCue(CueShow);
-        return;
-    }
     if (s.menuItem == 1) {
         s.kazuFilter = kazuFilterLine;
         DataModule1->RequeryKazu(s.kazuFilter);
-        grid_->move(grid_->x(), 110);
-        grid_->show();
-        grid_->raise();
         // Lies under the grid, and is read once the grid is put away.
         label(6)->setCaption(QStringLiteral(
             "10000 までの数は、1000 や 100 や 10 や 1 が\rいくつかずつ あつまって できるよ。"));
-    } else if (s.menuItem == 3) {
-        memo_->move(memo_->x(), hintTop_);
-        memo_->show();
-        memo_->raise();
+        return HintView{grid_, 110};
     }
-    setPrompt(hintShownPrompt);
-    s.hintShown = 1;
-    PlayCue(hintCue_);
+    if (s.menuItem == 3)
+        return HintView{memo_, hintTop_};
+    return std::nullopt;
 }

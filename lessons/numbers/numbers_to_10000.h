@@ -14,18 +14,15 @@ public:
     // The shape of the last 数のあつまり１ problem, 0 to 8.
     int collectionPattern = 0;
 
-    void FormShow() override;
-    void ComboBox1Change(int index) override;
-    void CuteButton3Click() override;
-    void CuteButton4Click() override;
-    void CuteButton6Click() override;
-
-    void ClearWork() override;
-    void MakeProblem() override;
+    bool MakeProblem() override;
     void ShowWorkedAnswer() override;
 
 protected:
+    void onShow() override;
+    void onMenuChosen(int menuItem) override;
+    void onModeSwitched(int mode) override;
     QString completedProblem() const override;
+    std::optional<HintView> hintToShow() override;
 
 private:
     DataGrid* grid_;

@@ -6,10 +6,11 @@
 
 WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
     : LessonScreen(parent, layout.objectName, layout.windowCaption, layout.height) {
-    hasModeMenu_ = false;
-    waitingPrompt_ = nextPrompt;
-    hintHiddenPrompt_ = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-    studyPrompt_ = QStringLiteral("「ステップ」ボタンで すすめてね！");
+    hasMenu_ = false;
+    prompts_.waiting = prompts_.next;
+    prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
+    prompts_.study = stepPrompt;
+    explanationSteps_ = layout.steps;
     addTitle(QStringLiteral("Shape1"), layout.titleFrame, QPoint(72, 30), layout.title);
     problemLabel_ =
         build::label(this, QStringLiteral("Label5"), layout.problemAt, look::rounded(24), look::navy);
@@ -17,9 +18,12 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
     addVerdictLabel(4, QRect(layout.verdictAt, QSize(54, 53)));
     addPrompt(QStringLiteral("Label3"), QPoint(80, 616), layout.pictureAt);
     const int bottom = layout.height - 100;
-    addLessonButtons(QPoint(840, bottom), QPoint(840, bottom - 152), QPoint(840, bottom - 104),
-                     layout.answerCaption, QPoint(840, bottom - 56));
-    addExitButtons(QPoint(632, bottom), QPoint(736, bottom));
+    addButton(ButtonRole::Next, {840, bottom - 152});
+    addButton(ButtonRole::Answer, {840, bottom - 104}, layout.answerCaption);
+    addButton(ButtonRole::Hint, {840, bottom - 56});
+    addButton(ButtonRole::Quit, {632, bottom});
+    addButton(ButtonRole::Back, {736, bottom});
+    addButton(ButtonRole::Mode, {840, bottom});
     addDigitSelectors(
         {{DigitPlace::Tens, 3, {856, 224, 25, 225}}, {DigitPlace::Ones, 2, {880, 224, 25, 225}}}, 1,
         QRect(905, 224, 25, 65));
@@ -27,14 +31,8 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
                         look::navy),
             150, 15);
     addStatusBar(680);
-    connectSharedHandlers();
-}
-
-void WordProblemScreen::ClearWork() {
-    LessonState& s = lessonState();
-    s.hintShown = 0;
-    s.explanationStep = 0;
-    clearLabels(4, 6);
-    hideComboBoxes(1, 3);
-    hint_->hide();
+    workLabels_ = {{4, 6}};
+    clearWorkHidesHint_ = true;
+    modeButtonClearsAfterSwitch_ = true;
+    finishBuilding();
 }

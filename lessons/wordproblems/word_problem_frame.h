@@ -6,9 +6,6 @@
 // start, and the ステップ walk through the line diagram.
 class WordProblemScreen : public LessonScreen {
     Q_OBJECT
-public:
-    void ClearWork() override;
-
 protected:
     struct Layout {
         QString objectName;
@@ -21,6 +18,7 @@ protected:
         QPoint pictureAt;
         QPoint stepTextAt;
         QPoint problemAt;
+        int steps;
     };
     WordProblemScreen(QWidget* parent, const Layout& layout);
 };

@@ -26,9 +26,12 @@ public:
         addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592));
         addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
                 {QStringLiteral("あ"), QStringLiteral("い")});
-        addLessonButtons(QPoint(840, 616), QPoint(840, 464), QPoint(840, 512), QStringLiteral("こたえ"),
-                         QPoint(840, 560));
-        addExitButtons(QPoint(632, 616), QPoint(736, 616));
+        addButton(ButtonRole::Next, {840, 464});
+        addButton(ButtonRole::Answer, {840, 512});
+        addButton(ButtonRole::Hint, {840, 560});
+        addButton(ButtonRole::Quit, {632, 616});
+        addButton(ButtonRole::Back, {736, 616});
+        addButton(ButtonRole::Mode, {840, 616});
         addDigitSelectors({{DigitPlace::TenThousands, 6, {784, 222, 25, 57}},
                            {DigitPlace::Thousands, 5, {808, 222, 25, 225}},
                            {DigitPlace::Hundreds, 4, {832, 222, 25, 225}},
@@ -39,16 +42,17 @@ public:
                             look::navy),
                 152, 19);
         addStatusBar(600);
-        connectSharedHandlers();
+        workLabels_ = {{4, 4}, {6, 6}};
+        finishBuilding();
     }
-    void ClearWork() override {
-        clearLabels(4, 6);
-        hideComboBoxes(2, 7);
-    }
-    void MakeProblem() override {
+    bool MakeProblem() override {
+        if (lessonState().menuItem < 1 || lessonState().menuItem > 2)
+            return false;
         lessonState().correctAnswer = 70;
         problemLabel_->setCaption(QStringLiteral("40 + 30 = ?"));
+        return true;
     }
+    QString completedProblem() const override { return QStringLiteral("40 + 30 = 70"); }
 };
 
 } // namespace
