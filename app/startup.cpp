@@ -38,6 +38,7 @@ TForm13* Form13 = nullptr;
 void startUp() {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));
     look::installFontSubstitutions();
+    look::applyApplicationLook();
     // Every screen asks for the rounded gothic; as the application's font it
     // also serves menus and message boxes, and no second family is loaded.
     QApplication::setFont(look::rounded(19));

@@ -3,7 +3,7 @@
 # those that are missing, so a second `make` does not touch apt at all.
 set -e
 packages="cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libgl-dev \
- qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format"
+ qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format pulseaudio"
 
 missing=""
 for p in $packages; do

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 // Colours and fonts the screens are drawn with.
@@ -31,4 +32,10 @@ QFont uiGothic(int pixelSize, bool bold = false);
 
 // Maps the font names the screens ask for to the fonts this platform has.
 void installFontSubstitutions();
+
+// The one light palette every window is drawn with, whatever the desktop's
+// theme: each colour role set, so a dark theme has nothing left to change.
+QPalette applicationPalette();
+// Fusion, which draws with that palette, and the palette itself, for the application.
+void applyApplicationLook();
 } // namespace look

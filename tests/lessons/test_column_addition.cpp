@@ -38,7 +38,8 @@ private slots:
     void showResetRunsAtCreation();
     void studyCycleWalksTheColumn_data();
     void studyCycleWalksTheColumn();
-    void stepButtonStartsOverWithANewProblem();
+    void stepButtonStartsOverWhenTheStepsAreCut_data();
+    void stepButtonStartsOverWhenTheStepsAreCut();
     void testEntryGoesColumnByColumn_data();
     void testEntryGoesColumnByColumn();
     void hintShowsItsThirtyFiveLines();
@@ -249,12 +250,20 @@ void ColumnAdditionTest::studyCycleWalksTheColumn() {
     QCOMPARE(d.caption(4), equation);
 }
 
-void ColumnAdditionTest::stepButtonStartsOverWithANewProblem() {
+void ColumnAdditionTest::stepButtonStartsOverWhenTheStepsAreCut_data() {
+    QTest::addColumn<QStringList>("cut");
+    QTest::newRow("a menu choice") << QStringList{"menu 0"};
+    QTest::newRow("the mode button, there and back") << QStringList{"mode", "mode"};
+}
+
+void ColumnAdditionTest::stepButtonStartsOverWhenTheStepsAreCut() {
+    QFETCH(QStringList, cut);
     LessonDriver d(screen_);
     platform_->random->script({3, 55, 68, 3, 10, 20});
-    d.run({"open", "menu 0", "next", "answer", "answer", "menu 0", "next"});
+    d.run(QStringList{"open", "menu 0", "next", "answer", "answer"} + cut);
+    // The button names the step its next press shows, and that is the first again.
     QCOMPARE(screen_->cuteButton(5)->caption(), QStringLiteral("ステップ１"));
-    d.act("answer");
+    d.run({"next", "answer"});
     QVERIFY(d.caption(5).startsWith(QStringLiteral("【ステップ１】")));
 }
 

@@ -257,6 +257,9 @@ void MentalAdditionTest::testModeJudgesTheDigitsPicked() {
     d.run(picks);
     d.act("pick 7 0");
     QTEST(d.caption(4), "equation");
+    // A second ◆ on the same problem shows the same equation, not one grown from the label.
+    d.act("pick 7 0");
+    QTEST(d.caption(4), "equation");
     QTEST(lessonState().enteredAnswer, "entered");
     QTEST(d.caption(6), "mark");
     QTEST(playedCues(*platform_->media).last(), "cue");

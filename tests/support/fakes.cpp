@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QTest>
+#include <utility>
 
 int ScriptedRandom::R(int n) {
     limits << n;
@@ -38,6 +39,12 @@ void RecordingMediaDevice::play() {
 ConfirmAnswer ScriptedMessageBoxes::confirm(const QString& text) {
     shown << QStringLiteral("confirm: ") + text;
     return answers.isEmpty() ? ConfirmAnswer::Yes : answers.takeFirst();
+}
+
+void ScriptedMessageBoxes::errorReport(const QString& text) {
+    shown << QStringLiteral("error: ") + text;
+    if (whileReportOpen)
+        std::exchange(whileReportOpen, nullptr)();
 }
 
 FakePlatform::FakePlatform()

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // A random source that hands out exactly the draws a test scripts, and fails
@@ -59,10 +60,12 @@ class ScriptedMessageBoxes final : public MessageBoxes {
 public:
     ConfirmAnswer confirm(const QString& text) override;
     void information(const QString& text) override { shown << QStringLiteral("information: ") + text; }
-    void errorReport(const QString& text) override { shown << QStringLiteral("error: ") + text; }
+    void errorReport(const QString& text) override;
 
     QList<ConfirmAnswer> answers;
     QStringList shown;
+    // Runs while an error report is open, as the events of its nested loop would.
+    std::function<void()> whileReportOpen;
 };
 
 // Installs one fake of each seam for the life of a test and puts the real ones

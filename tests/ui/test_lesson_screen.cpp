@@ -17,7 +17,8 @@ namespace {
 // A lesson with the usual controls whose problem is always 40 + 30.
 class SampleScreen final : public LessonScreen {
 public:
-    SampleScreen() : LessonScreen(nullptr, QStringLiteral("Sample"), QStringLiteral("ポルナ")) {
+    explicit SampleScreen(const QList<LabelRange>& work = {{4, 4}, {6, 6}})
+        : LessonScreen(nullptr, QStringLiteral("Sample"), QStringLiteral("ポルナ")) {
         addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
                  QStringLiteral("れんしゅう"));
         problemLabel_ =
@@ -42,7 +43,7 @@ public:
                             look::navy),
                 152, 19);
         addStatusBar(600);
-        workLabels_ = {{4, 4}, {6, 6}};
+        workLabels_ = work;
         finishBuilding();
     }
     bool MakeProblem() override {
@@ -68,6 +69,7 @@ private slots:
     void submitJudgesTheDigitsPicked();
     void changingADigitAfterSubmitKeepsTheMark();
     void hintIsHiddenAfterLeavingAndComingBack();
+    void aNumberingSlipIsReportedNotDereferenced();
 
 private:
     void press(const QString& action);
@@ -140,6 +142,9 @@ void LessonScreenTest::stateTable_data() {
                                << "poon.wav";
     QTest::newRow("mode switch before a menu choice")
         << QStringList{"mode"} << 2 << true << false << false << "メニューを えらんでね！"
+        << "pipo.wav";
+    QTest::newRow("つぎへ with no entry of this screen makes no problem")
+        << QStringList{"mode", "next"} << 2 << false << false << false << "メニューを えらんでね！"
         << "pipo.wav";
     QTest::newRow("ready for a test")
         << QStringList{"menu", "mode"} << 2 << true << false << false << "「つぎへ」ボタンで すすめてね！"
@@ -229,6 +234,15 @@ void LessonScreenTest::hintIsHiddenAfterLeavingAndComingBack() {
     press("hint");
     QVERIFY(!memo->isVisible());
     QCOMPARE(platform_->media->events.last(), QStringLiteral("play pipo.wav"));
+}
+
+void LessonScreenTest::aNumberingSlipIsReportedNotDereferenced() {
+    // The screen has no Label5, but its work range names it.
+    SampleScreen slip({{4, 6}});
+    slip.show();
+    QCOMPARE(platform_->boxes->shown, QStringList{"error: Sample に Label5 が ありません。"});
+    slip.comboBox(1)->pick(0);
+    QCOMPARE(platform_->boxes->shown.size(), 2);
 }
 
 QTEST_MAIN(LessonScreenTest)

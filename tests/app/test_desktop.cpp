@@ -1,0 +1,87 @@
+// Whatever the family's desktop: the windows stand in the middle of a large
+// screen, and a dark desktop theme changes none of the screens' colours.
+#include "app/menu_screen.h"
+#include "app/screens.h"
+#include "controls/cute_button.h"
+#include "controls/status_bar.h"
+#include "tests/support/program.h"
+#include "ui/lesson_screen.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindowIsCentredOnItsScreen_data();
+    void everyWindowIsCentredOnItsScreen();
+    void aDarkThemeLeavesTheScreensColours();
+};
+
+void DesktopTest::everyWindowIsCentredOnItsScreen_data() {
+    QTest::addColumn<QString>("screen");
+    for (const char* name : {"Form1", "Form2", "Form7", "Form9", "Form13"})
+        QTest::newRow(name) << name;
+}
+
+void DesktopTest::everyWindowIsCentredOnItsScreen() {
+    QFETCH(QString, screen);
+    StartedProgram program;
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(free.size(), QSize(1280, 1024));
+    QPoint centre;
+    auto measure = [&](QWidget* window) {
+        centre = window->frameGeometry().center();
+        window->close();
+    };
+    if (screen == "Form1") {
+        Form1->show();
+        measure(Form1);
+    } else {
+        auto* lesson = Form1->findChild<LessonScreen*>(screen);
+        QTimer::singleShot(0, [&] { measure(lesson); });
+        lesson->exec();
+    }
+    QVERIFY2((centre - free.center()).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
+}
+
+void DesktopTest::aDarkThemeLeavesTheScreensColours() {
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
+    QApplication::setPalette(dark);
+    StartedProgram program;
+    auto* form3 = Form1->findChild<LessonScreen*>("Form3");
+    form3->show();
+    auto* memo = form3->findChild<QPlainTextEdit*>("Memo1");
+    memo->show();
+    const QImage hint = memo->viewport()->grab().toImage();
+    QCOMPARE(QColor(hint.pixel(hint.width() - 3, hint.height() - 3)), QColor(Qt::white));
+    QCOMPARE(memo->palette().color(QPalette::Text), look::navy);
+    auto* bar = form3->findChild<StatusBar*>("StatusBar1");
+    QCOMPARE(bar->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() > 200, true);
+    form3->hide();
+}
+
+int main(int argc, char** argv) {
+    // A 1280 × 1024 screen, larger than the windows, so centring can be seen.
+    QTemporaryFile screens;
+    screens.open();
+    screens.write(R"({"screens":[{"name":"desk","x":0,"y":0,"width":1280,"height":1024,)"
+                  R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication application(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_desktop.moc"
