@@ -2,25 +2,10 @@
 
 #include "ui/random_source.h"
 
-#include <functional>
-
 namespace {
 
 QString n(int value) {
     return QString::number(value);
-}
-
-// Draws A and then B until A is the larger, at most `limit` pairs; the last pair stands.
-SubtractionProblem drawPairWhileNotLarger(int limit, const std::function<int()>& drawA,
-                                          const std::function<int()>& drawB) {
-    SubtractionProblem p;
-    for (int draw = 0; draw < limit; ++draw) {
-        p.a = drawA();
-        p.b = drawB();
-        if (p.a > p.b)
-            break;
-    }
-    return p;
 }
 
 SubtractionProblem drawTwoDigits(int k, RandomSource& random) {
@@ -28,19 +13,20 @@ SubtractionProblem drawTwoDigits(int k, RandomSource& random) {
     const auto twoDigit = [&] { return random.R(89) + 10; };
     const auto oneDigit = [&] { return random.R(8) + 1; };
     if (k >= 7)
-        return drawPairWhileNotLarger(twoDigitSubtractionDraws, roundTen, roundTen);
+        return drawSubtractionPair(twoDigitSubtractionDraws, roundTen, roundTen);
     if (k >= 4)
-        return drawPairWhileNotLarger(twoDigitSubtractionDraws, twoDigit, roundTen);
+        return drawSubtractionPair(twoDigitSubtractionDraws, twoDigit, roundTen);
     // A is at least 10 and B at most 8, so the first pair always stands.
-    return drawPairWhileNotLarger(twoDigitSubtractionDraws, twoDigit, oneDigit);
+    return drawSubtractionPair(twoDigitSubtractionDraws, twoDigit, oneDigit);
 }
 
 SubtractionProblem drawThreeDigits(int k, RandomSource& random) {
     if (k == 8)
-        return drawPairWhileNotLarger(
+        return drawSubtractionPair(
             roundHundredsSubtractionDraws, [&] { return (random.R(7) + 2) * 100; },
             [&] { return (random.R(7) + 1) * 100; });
     // Hundreds 2 … 8 and round tens in A, a round ten in B: A is always larger.
+    // Two statements, so that the hundreds are drawn before the tens.
     SubtractionProblem p;
     p.a = (random.R(7) + 2) * 100;
     p.a += (random.R(8) + 1) * 10;
@@ -59,7 +45,7 @@ SubtractionProblem drawFourDigits(int k, RandomSource& random) {
         }
         return p;
     }
-    p.a = (random.R(8) + 1) * 1000;
+    p.a = (random.R(8) + 1) * 1000; // the thousands before the hundreds
     p.a += (random.R(8) + 1) * 100;
     // B takes away one part of A, so the other part is what remains.
     p.b = k <= 6 ? p.a % 1000 : p.a / 1000 * 1000;

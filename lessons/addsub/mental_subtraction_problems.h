@@ -13,6 +13,20 @@ struct SubtractionProblem {
     int difference() const { return a - b; }
 };
 
+// Draws A and then B until A is the larger, at most `limit` pairs; at the limit
+// the last pair stands.
+template <typename DrawA, typename DrawB>
+SubtractionProblem drawSubtractionPair(int limit, DrawA drawA, DrawB drawB) {
+    SubtractionProblem p;
+    for (int draw = 0; draw < limit; ++draw) {
+        p.a = drawA();
+        p.b = drawB();
+        if (p.a > p.b)
+            break;
+    }
+    return p;
+}
+
 // "A - B = ?", the open problem.
 QString openSubtraction(int a, int b);
 // "A - B = difference", the problem answered.

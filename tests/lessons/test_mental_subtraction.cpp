@@ -14,8 +14,6 @@ private slots:
     void explanationText();
     void scriptedDraws_data();
     void scriptedDraws();
-    void lastDrawStandsAtTheLimit_data();
-    void lastDrawStandsAtTheLimit();
     void generatorKeepsItsPromises_data();
     void generatorKeepsItsPromises();
 };
@@ -25,36 +23,35 @@ void MentalSubtractionTest::explanationText_data() {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<QString>("text");
-    QTest::newRow("65 - 5 ones cancel")
-        << 1 << 65 << 5 << "一のくらい どうしで ひくと 0 なので、\r十のくらいの 60 だけが のこる。";
-    QTest::newRow("65 - 3 ones then tens")
-        << 1 << 65 << 3 << "一のくらい どうしで ひいた2 に、\r十のくらいの 60 を たす。";
-    QTest::newRow("65 - 8 splits off a ten") << 1 << 65 << 8
-                                             << "一のくらい どうしでは ひけないので\r65 を 50 と 15 に "
-                                                "わけ、\r15 から 8 をひいた 7 に、\r50 をたす。";
-    QTest::newRow("15 - 8 splits off the only ten") << 1 << 15 << 8
-                                                    << "一のくらい どうしでは ひけないので\r15 を 0 と 15 に "
-                                                       "わけ、\r15 から 8 をひいた 7 に、\r0 をたす。";
-    QTest::newRow("60 - 30 round tens") << 1 << 60 << 30 << "十のくらい どうしで ひく。 ";
-    QTest::newRow("35 - 30 tens cancel")
-        << 1 << 35 << 30 << "十のくらい どうしで ひくと 0 なので、\r 一のくらいの 5 だけがのこる。";
-    QTest::newRow("65 - 30 tens then ones")
-        << 1 << 65 << 30 << "十のくらい どうしで ひいた 30 に、\r一のくらいの 5 を たす。";
-    QTest::newRow("340 - 40 tens cancel")
-        << 2 << 340 << 40 << "十のくらい どうしで ひくと 0 なので、\r百のくらいの 300 だけが のこる。";
-    QTest::newRow("340 - 20 tens then hundreds")
-        << 2 << 340 << 20 << "十のくらい どうしで ひいた 20 に、\r百のくらいの 300 を たす。";
-    QTest::newRow("320 - 40 splits off a hundred")
-        << 2 << 320 << 40
-        << "十のくらい どうしでは ひけないので\r320 を 220 と 100 に わけ、\r100 から 40 を ひいた 60 "
-           "に、\r220を たす。";
-    QTest::newRow("500 - 200 round hundreds") << 2 << 500 << 200 << "百のくらい どうしで ひく。";
-    QTest::newRow("7000 - 3000 round thousands") << 3 << 7000 << 3000 << "千のくらい どうしで ひく。";
-    QTest::newRow("3400 - 3000 thousands cancel")
-        << 3 << 3400 << 3000 << "千のくらい どうしで ひくと 0 なので、\r百のくらい だけが のこる。";
-    QTest::newRow("3400 - 400 hundreds cancel")
-        << 3 << 3400 << 400 << "百のくらい どうしで ひくと 0 なので、\r千のくらい だけが のこる。";
-    QTest::newRow("no entry of this screen") << 4 << 65 << 5 << "<none>";
+    const struct {
+        int menuItem, a, b;
+        const char* text;
+    } rows[] = {
+        {1, 65, 5, "一のくらい どうしで ひくと 0 なので、\r十のくらいの 60 だけが のこる。"},
+        {1, 65, 3, "一のくらい どうしで ひいた2 に、\r十のくらいの 60 を たす。"},
+        {1, 65, 8,
+         "一のくらい どうしでは ひけないので\r65 を 50 と 15 に わけ、\r15 から 8 をひいた 7 に、\r50 "
+         "をたす。"},
+        {1, 15, 8,
+         "一のくらい どうしでは ひけないので\r15 を 0 と 15 に わけ、\r15 から 8 をひいた 7 に、\r0 "
+         "をたす。"},
+        {1, 60, 30, "十のくらい どうしで ひく。 "},
+        {1, 35, 30, "十のくらい どうしで ひくと 0 なので、\r 一のくらいの 5 だけがのこる。"},
+        {1, 65, 30, "十のくらい どうしで ひいた 30 に、\r一のくらいの 5 を たす。"},
+        {2, 340, 40, "十のくらい どうしで ひくと 0 なので、\r百のくらいの 300 だけが のこる。"},
+        {2, 340, 20, "十のくらい どうしで ひいた 20 に、\r百のくらいの 300 を たす。"},
+        {2, 320, 40,
+         "十のくらい どうしでは ひけないので\r320 を 220 と 100 に わけ、\r100 から 40 を ひいた 60 "
+         "に、\r220を たす。"},
+        {2, 500, 200, "百のくらい どうしで ひく。"},
+        {3, 7000, 3000, "千のくらい どうしで ひく。"},
+        {3, 3400, 3000, "千のくらい どうしで ひくと 0 なので、\r百のくらい だけが のこる。"},
+        {3, 3400, 400, "百のくらい どうしで ひくと 0 なので、\r千のくらい だけが のこる。"},
+        {4, 65, 5, "<none>"},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%d - %d, entry %d", row.a, row.b, row.menuItem)
+            << row.menuItem << row.a << row.b << QString::fromUtf8(row.text);
 }
 
 void MentalSubtractionTest::explanationText() {
@@ -69,72 +66,48 @@ void MentalSubtractionTest::scriptedDraws_data() {
     QTest::addColumn<int>("menuItem");
     QTest::addColumn<QList<int>>("draws");
     QTest::addColumn<QString>("problem");
-    QTest::addColumn<QList<int>>("limits");
+    QTest::addColumn<QList<int>>("limits"); // empty: not checked
     QTest::newRow("two digits, k 7: round tens redrawn as a pair, k kept")
         << 1 << QList<int>{7, 2, 5, 4, 4, 5, 1} << "60 - 20 = ?" << QList<int>{9, 8, 8, 8, 8, 8, 8};
-    QTest::newRow("two digits, k 4: any A, round B, redrawn while not smaller")
+    QTest::newRow("two digits, k 4: any A, round B")
         << 1 << QList<int>{4, 0, 0, 55, 2} << "65 - 30 = ?" << QList<int>{9, 89, 8, 89, 8};
-    QTest::newRow("two digits, k 3: any A, one-digit B")
+    QTest::newRow("two digits, k 3: one-digit B")
         << 1 << QList<int>{3, 55, 7} << "65 - 8 = ?" << QList<int>{9, 89, 8};
     QTest::newRow("three digits, k 8: round hundreds redrawn as a pair")
         << 2 << QList<int>{8, 0, 6, 3, 1} << "500 - 200 = ?" << QList<int>{9, 7, 7, 7, 7};
-    QTest::newRow("three digits, k 7: hundreds and tens minus a round ten")
-        << 2 << QList<int>{7, 1, 1, 3} << "320 - 40 = ?" << QList<int>{9, 7, 8, 8};
-    QTest::newRow("three digits, the largest difference")
-        << 2 << QList<int>{0, 6, 7, 0} << "880 - 10 = ?" << QList<int>{9, 7, 8, 8};
     QTest::newRow("four digits, k 3: B alone redrawn")
         << 3 << QList<int>{3, 0, 5, 3, 2} << "4000 - 3000 = ?" << QList<int>{9, 6, 6, 6, 6};
-    QTest::newRow("four digits, the largest difference")
-        << 3 << QList<int>{0, 5, 0} << "9000 - 1000 = ?" << QList<int>{9, 6, 6};
-    QTest::newRow("four digits, k 6: the hundreds part taken away")
-        << 3 << QList<int>{6, 2, 3} << "3400 - 400 = ?" << QList<int>{9, 8, 8};
-    QTest::newRow("four digits, k 7: the thousands part taken away")
+    QTest::newRow("four digits, k 7: the thousands part")
         << 3 << QList<int>{7, 2, 3} << "3400 - 3000 = ?" << QList<int>{9, 8, 8};
-    QTest::newRow("no entry of this screen: k only, no problem")
-        << 0 << QList<int>{5} << "<none>" << QList<int>{9};
+    QTest::newRow("no entry of this screen: k only") << 0 << QList<int>{5} << "<none>" << QList<int>{9};
+
+    // At each limit the last draw stands, however it compares.
+    const auto atLimit = [](QList<int> first, QList<int> rejected, int limit, QList<int> last) {
+        for (int draw = 1; draw < limit; ++draw)
+            first += rejected;
+        return first + last;
+    };
+    QTest::newRow("two digits: the last of 1000 pairs")
+        << 1 << atLimit({8}, {0, 0}, twoDigitSubtractionDraws, {2, 3}) << "30 - 40 = ?" << QList<int>{};
+    QTest::newRow("three digits: the last of 100 pairs")
+        << 2 << atLimit({8}, {0, 1}, roundHundredsSubtractionDraws, {1, 2}) << "300 - 300 = ?"
+        << QList<int>{};
+    QTest::newRow("four digits: the last of 1000 Bs")
+        << 3 << atLimit({2, 0}, {3}, roundThousandsSubtrahendDraws, {5}) << "4000 - 6000 = ?" << QList<int>{};
 }
 
 void MentalSubtractionTest::scriptedDraws() {
     QFETCH(int, menuItem);
     QFETCH(QList<int>, draws);
+    QFETCH(QList<int>, limits);
     ScriptedRandom random;
-    random.script(draws);
+    random.script(draws + QList<int>{0});
     const auto p = drawMentalSubtraction(menuItem, random);
     QTEST(p ? openSubtraction(p->a, p->b) : QStringLiteral("<none>"), "problem");
-    QTEST(random.limits, "limits");
+    if (!limits.isEmpty())
+        QCOMPARE(random.limits, limits);
+    QCOMPARE(random.remaining(), 1);
     QCOMPARE(random.reseeds, 1);
-}
-
-void MentalSubtractionTest::lastDrawStandsAtTheLimit_data() {
-    QTest::addColumn<int>("menuItem");
-    QTest::addColumn<QList<int>>("draws"); // k, then one rejected draw repeated up to the limit
-    QTest::addColumn<QList<int>>("rejected");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<QList<int>>("last");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("two digits: 1000 pairs") << 1 << QList<int>{8} << QList<int>{0, 0}
-                                            << twoDigitSubtractionDraws << QList<int>{2, 3} << "30 - 40 = ?";
-    QTest::newRow("three digits: 100 pairs")
-        << 2 << QList<int>{8} << QList<int>{0, 1} << roundHundredsSubtractionDraws << QList<int>{1, 2}
-        << "300 - 300 = ?";
-    QTest::newRow("four digits: 1000 Bs")
-        << 3 << QList<int>{2, 0} << QList<int>{3} << roundThousandsSubtrahendDraws << QList<int>{5}
-        << "4000 - 6000 = ?";
-}
-
-void MentalSubtractionTest::lastDrawStandsAtTheLimit() {
-    QFETCH(int, menuItem);
-    QFETCH(QList<int>, draws);
-    QFETCH(QList<int>, rejected);
-    QFETCH(int, limit);
-    QFETCH(QList<int>, last);
-    for (int draw = 1; draw < limit; ++draw)
-        draws += rejected;
-    ScriptedRandom random;
-    random.script(draws + last + QList<int>{0, 0});
-    const auto p = drawMentalSubtraction(menuItem, random);
-    QTEST(openSubtraction(p->a, p->b), "problem");
-    QCOMPARE(random.remaining(), 2);
 }
 
 void MentalSubtractionTest::generatorKeepsItsPromises_data() {
@@ -152,29 +125,26 @@ void MentalSubtractionTest::generatorKeepsItsPromises() {
     QFETCH(int, menuItem);
     QFETCH(int, largest);
     QFETCH(int, smallB);
-    QFETCH(double, share);
     SeededRandom random;
     const int problems = 9000;
     int small = 0;
     QSet<QString> kinds;
     for (int i = 0; i < problems; ++i) {
         const SubtractionProblem p = *drawMentalSubtraction(menuItem, random);
-        const QString problem = openSubtraction(p.a, p.b);
+        const QByteArray problem = openSubtraction(p.a, p.b).toUtf8();
         // Every difference is at least 1 and fits the selectors 千 … 一.
-        QVERIFY2(p.a > p.b && p.difference() <= largest && p.difference() <= 9999, qPrintable(problem));
-        // The explanations tell B's digits only for one-digit Bs and B's whole only below 100.
-        if (menuItem == 1)
-            QVERIFY2(p.b < 10 || p.b % 10 == 0, qPrintable(problem));
-        if (menuItem == 2 && p.b % 100 > p.a % 100)
-            QVERIFY2(p.b < 100, qPrintable(problem));
-        if (menuItem == 3)
-            QVERIFY2(p.b % 1000 == 0 || p.difference() % 1000 == 0, qPrintable(problem));
+        QVERIFY2(p.a > p.b && p.difference() <= largest && p.difference() <= 9999, problem);
+        // The explanations tell B's digits only for one-digit Bs, and B whole only below 100.
+        QVERIFY2(menuItem != 1 || p.b < 10 || p.b % 10 == 0, problem);
+        QVERIFY2(menuItem != 2 || p.b % 100 <= p.a % 100 || p.b < 100, problem);
+        QVERIFY2(menuItem != 3 || p.b % 1000 == 0 || p.difference() % 1000 == 0, problem);
         small += p.b < smallB;
         kinds << mentalSubtractionExplanation(menuItem, p.a, p.b)
                      ->section(u'\r', 0, 0)
                      .remove(QRegularExpression(QStringLiteral("\\d")));
     }
     // k is drawn once, so redrawn pairs do not tilt the kinds it chooses.
+    QFETCH(double, share);
     QVERIFY(qAbs(double(small) / problems - share) < 0.03);
     QTEST(int(kinds.size()), "kinds");
 }
