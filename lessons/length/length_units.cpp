@@ -1,7 +1,14 @@
 #include "lessons/length/length_units.h"
 
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
+#include "lessons/length/length_problems.h"
 #include "ui/look.h"
+#include "ui/random_source.h"
 #include "ui/screen_builder.h"
+#include "ui/sound_cue.h"
 
 TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"), QStringLiteral("ポルナ")) {
     showSetsStudyMode_ = false;
@@ -18,13 +25,104 @@ TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"
     addButton(ButtonRole::Quit, {632, 616});
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
-    addDigitSelectors({{DigitPlace::Hundreds, 4, {776, 328, 40, 233}},
-                       {DigitPlace::Tens, 3, {816, 328, 40, 233}},
-                       {DigitPlace::Ones, 2, {856, 328, 40, 233}}},
+    const QStringList digits = lengthDigitEntries();
+    addDigitSelectors({{DigitPlace::Hundreds, 4, {776, 328, 40, 233}, QStringLiteral(" 百"), digits},
+                       {DigitPlace::Tens, 3, {816, 328, 40, 233}, QStringLiteral(" 十"), digits},
+                       {DigitPlace::Ones, 2, {856, 328, 40, 233}, QStringLiteral(" 一"), digits}},
                       5, QRect(896, 328, 40, 57));
+    submitList_->setItems({lengthSubmitEntry()});
     addStatusBar(680);
     workLabels_ = {{4, 6}};
     clearWorkDisablesNext_ = true;
     digitsStoreBareDigit_ = true;
     finishBuilding();
+}
+
+void TForm11::onShow() {
+    lessonState().problemKind = 0;
+    itemChosen_ = false;
+}
+
+// The choice explains its item; problems come only in test mode, so つぎへ
+// stays disabled and the child is asked for the mode button or another item.
+void TForm11::ComboBox1Change(int index) {
+    ClearWork();
+    LessonState& s = lessonState();
+    s.menuItem = index + 1;
+    s.mode = StudyMode;
+    button(ButtonRole::Mode)->setCaption(QStringLiteral("べんきょう"));
+    label(4)->setCaption(lengthExplanation(s.menuItem).value_or(QString()));
+    itemChosen_ = true;
+    PlayCue(CueShow);
+    setPrompt(prompts_.waiting);
+}
+
+void TForm11::onModeSwitched(int mode) {
+    if (mode != TestMode)
+        return;
+    if (itemChosen_) {
+        setPrompt(prompts_.next);
+    } else {
+        // No item of this screen yet: つぎへ would have nothing to ask.
+        button(ButtonRole::Next)->setEnabled(false);
+        setPrompt(prompts_.waiting);
+    }
+    PlayCue(CueDigit);
+}
+
+// Every problem here is one to answer: there are no study problems.
+void TForm11::CuteButton4Click() {
+    ClearWork();
+    if (!MakeProblem()) {
+        setPrompt(prompts_.waiting);
+        PlayCue(CueShow);
+        return;
+    }
+    ShowDigitSelectors();
+    PlayCue(CueShow);
+}
+
+bool TForm11::MakeProblem() {
+    if (!itemChosen_)
+        return false;
+    LessonState& s = lessonState();
+    const std::optional<LengthProblem> p = drawLengthProblem(s.menuItem, randomSource());
+    if (!p)
+        return false;
+    lengthKind = p->lengthKind;
+    s.operand1 = p->operand1;
+    s.operand2 = p->operand2;
+    s.correctAnswer = p->correctAnswer;
+    label(5)->setCaption(p->text);
+    setPrompt(prompts_.test);
+    return true;
+}
+
+QString TForm11::selectorCaption(const DigitList& list) const {
+    const auto captions = lengthSelectorCaptions(lessonState().menuItem, lengthKind);
+    if (!captions)
+        return comboBox(list.comboBox)->caption();
+    switch (list.place) {
+    case DigitPlace::Hundreds:
+        return captions->left;
+    case DigitPlace::Tens:
+        return captions->middle;
+    default:
+        return captions->right;
+    }
+}
+
+bool TForm11::selectorShown(const DigitList& list) const {
+    const auto captions = lengthSelectorCaptions(lessonState().menuItem, lengthKind);
+    return list.place != DigitPlace::Hundreds || !captions || captions->leftShown;
+}
+
+QString TForm11::completedProblem() const {
+    const LessonState& s = lessonState();
+    return completedLengthProblem(s.menuItem, lengthKind, s.operand1, s.operand2).value_or(QString());
+}
+
+void TForm11::ShowWorkedAnswer() {
+    if (const QString completed = completedProblem(); !completed.isEmpty())
+        label(5)->setCaption(completed);
 }

@@ -1,7 +1,12 @@
 // 長さ：ｍｍ，ｃｍ，ｍ — its problems, selector captions, judging and texts.
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
 #include "lessons/length/length_problems.h"
+#include "lessons/length/length_units.h"
 #include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
 #include "tests/support/seeded_random.h"
+#include "ui/media_player.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -51,6 +56,21 @@ private slots:
     void explanationText_data();
     void explanationText();
     void selectorEntriesAreSpacedFullWidthDigits();
+
+    void init();
+    void cleanup();
+    void menuChoiceExplainsThenTestCycleJudges_data();
+    void menuChoiceExplainsThenTestCycleJudges();
+    void furtherPicksAreJudgedAgain();
+    void noItemChosenOnThisShowingMakesNoProblem_data();
+    void noItemChosenOnThisShowingMakesNoProblem();
+
+private:
+    // What each list shows over its entries, left to right and ◆ last; "-" for a hidden one.
+    QStringList listFields() const;
+    FakePlatform* platform_ = nullptr;
+    MediaPlayer* player_ = nullptr;
+    TForm11* screen_ = nullptr;
 };
 
 void LengthUnitsTest::examples_data() {
@@ -240,6 +260,139 @@ void LengthUnitsTest::explanationText() {
 void LengthUnitsTest::selectorEntriesAreSpacedFullWidthDigits() {
     QCOMPARE(lengthDigitEntries().join("|") + "|" + lengthSubmitEntry(),
              QStringLiteral(" ０| １| ２| ３| ４| ５| ６| ７| ８| ９| ◆"));
+}
+
+void LengthUnitsTest::init() {
+    platform_ = new FakePlatform;
+    player_ = new MediaPlayer;
+    lessonState() = LessonState{};
+    screen_ = new TForm11;
+    lessonState().soundsEnabled = 1;
+}
+
+void LengthUnitsTest::cleanup() {
+    delete screen_;
+    delete player_;
+    delete platform_;
+}
+
+QStringList LengthUnitsTest::listFields() const {
+    QStringList fields;
+    for (int list : {4, 3, 2, 5})
+        fields << (screen_->comboBox(list)->isVisible() ? screen_->comboBox(list)->text() : "-");
+    return fields;
+}
+
+void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("completed");
+    QTest::addColumn<QString>("mark");
+    const QStringList cmMm{"-", "cm", "mm", ""};
+    const QStringList places{" 百", " 十", " 一", ""};
+    QTest::newRow("47 mm") << 0 << QList<int>{4, 37} << "47 mm = ? cm ? mm" << cmMm
+                           << QStringList{"pick 3 4", "pick 2 7"} << "47 mm = 4 cm 7 mm"
+                           << "○";
+    QTest::newRow("3 cm 5 mm") << 0 << QList<int>{5, 2, 4} << "3 cm 5 mm = ? mm" << places
+                               << QStringList{"pick 3 3", "pick 2 5"} << "3 cm 5 mm = 35 mm"
+                               << "○";
+    QTest::newRow("125 cm") << 1 << QList<int>{0, 25} << "125 cm = ? m ? cm"
+                            << QStringList{" m", "cm", "cm", ""}
+                            << QStringList{"pick 4 1", "pick 3 2", "pick 2 5"} << "125 cm = 1 m 25 cm"
+                            << "○";
+    QTest::newRow("1 m 7 cm answered 17") << 1 << QList<int>{8, 6} << "1 m 7 cm = ? cm" << places
+                                          << QStringList{"pick 3 1", "pick 2 7"} << "1 m 7 cm = 107 cm"
+                                          << "×";
+    QTest::newRow("34 + 52")
+        << 2 << QList<int>{0, 23, 52}
+        << "3 cm 4 mm + 5 cm 2 mm\r\r\u3000\u3000\u3000\u3000\u3000\u3000 \u3000= ? cm ? mm" << cmMm
+        << QStringList{"pick 3 8", "pick 2 6"} << "3 cm 4 mm + 5 cm 2 mm\r\r" + sumAnswerIndent + "8 cm 6 mm"
+        << "○";
+    QTest::newRow("85 - 32, ◆ alone")
+        << 2 << QList<int>{5, 50, 21}
+        << "8 cm 5 mm - 3 cm 2 mm\r\r\u3000\u3000\u3000\u3000\u3000\u3000\u3000 = ? cm ? mm" << cmMm
+        << QStringList{} << "8 cm 5 mm - 3 cm 2 mm\r\r" + sumAnswerIndent + "5 cm 3 mm"
+        << "×";
+}
+
+void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges() {
+    QFETCH(int, menu);
+    QFETCH(QStringList, picks);
+    QFETCH(QList<int>, draws);
+    QFETCH(QString, mark);
+    LessonDriver d(screen_);
+    platform_->random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu)});
+    QCOMPARE(d.caption(4), lengthExplanation(menu + 1).value());
+    QVERIFY(!d.enabled(4));
+    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
+    d.act("mode");
+    QVERIFY(d.enabled(4) && d.caption(4).isEmpty());
+    QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    d.act("next");
+    QTEST(d.caption(5), "problem");
+    QTEST(listFields(), "fields");
+    QVERIFY(!d.enabled(4));
+    QCOMPARE(d.caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
+    d.run(picks);
+    d.act("pick 5 0");
+    QTEST(d.caption(5), "completed");
+    QCOMPARE(d.caption(6), mark);
+    QVERIFY(d.enabled(4));
+    QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    // Shown, menu, the switch to test (bun, then pipo), つぎへ, each digit, ◆.
+    QCOMPARE(playedCues(*platform_->media),
+             QStringList({"pipo.wav", "pipo.wav", "bun.wav", "pipo.wav", "pipo.wav"}) +
+                 QStringList(picks.size(), "bun.wav") +
+                 QStringList{mark == "○" ? "pinpon.wav" : "bubuu.wav"});
+}
+
+void LengthUnitsTest::furtherPicksAreJudgedAgain() {
+    LessonDriver d(screen_);
+    platform_->random->script({4, 37});
+    d.run({"open", "menu 0", "mode", "next", "pick 3 4", "pick 5 0"});
+    QCOMPARE(lessonState().enteredAnswer, 40);
+    QCOMPARE(d.caption(6), QStringLiteral("×"));
+    d.run({"pick 2 7", "pick 5 0"});
+    QCOMPARE(lessonState().enteredAnswer, 47);
+    QCOMPARE(d.caption(6), QStringLiteral("○"));
+    QCOMPARE(d.caption(5), QStringLiteral("47 mm = 4 cm 7 mm"));
+    QCOMPARE(listFields(), (QStringList{"-", " ４", " ７", " ◆"}));
+    // Back to study: the board is cleared and つぎへ waits for the next switch.
+    d.act("mode");
+    QVERIFY(d.caption(5).isEmpty() && !d.enabled(4));
+    QCOMPARE(listFields(), QStringList(4, "-"));
+    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+}
+
+void LengthUnitsTest::noItemChosenOnThisShowingMakesNoProblem_data() {
+    QTest::addColumn<int>("leftItem");
+    QTest::addColumn<bool>("shownBefore");
+    QTest::newRow("another screen's item 4") << 4 << false;
+    QTest::newRow("item 1 left by another screen") << 1 << false;
+    QTest::newRow("an item chosen on an earlier showing") << 0 << true;
+}
+
+void LengthUnitsTest::noItemChosenOnThisShowingMakesNoProblem() {
+    QFETCH(int, leftItem);
+    QFETCH(bool, shownBefore);
+    LessonDriver d(screen_);
+    lessonState().menuItem = leftItem;
+    lessonState().mode = StudyMode;
+    if (shownBefore)
+        d.run({"open", "menu 0", "back"});
+    d.run({"open", "mode"});
+    QCOMPARE(screen_->cuteButton(3)->caption(), QStringLiteral("テスト"));
+    QVERIFY(!d.enabled(4));
+    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
+    QCOMPARE(playedCues(*platform_->media).last(2), (QStringList{"bun.wav", "pipo.wav"}));
+    screen_->CuteButton4Click();
+    QVERIFY(d.caption(5).isEmpty() && platform_->random->limits.isEmpty());
+    QCOMPARE(listFields(), QStringList(4, "-"));
+    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
 }
 
 QTEST_MAIN(LengthUnitsTest)
