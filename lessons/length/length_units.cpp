@@ -45,15 +45,10 @@ void TForm11::onShow() {
 
 // The choice explains its item; problems come only in test mode, so つぎへ
 // stays disabled and the child is asked for the mode button or another item.
-void TForm11::ComboBox1Change(int index) {
-    ClearWork();
-    LessonState& s = lessonState();
-    s.menuItem = index + 1;
-    s.mode = StudyMode;
-    button(ButtonRole::Mode)->setCaption(QStringLiteral("べんきょう"));
-    label(4)->setCaption(lengthExplanation(s.menuItem).value_or(QString()));
+void TForm11::onMenuChosen(int menuItem) {
+    label(4)->setCaption(lengthExplanation(menuItem).value_or(QString()));
     itemChosen_ = true;
-    PlayCue(CueShow);
+    button(ButtonRole::Next)->setEnabled(false);
     setPrompt(prompts_.waiting);
 }
 
@@ -68,18 +63,6 @@ void TForm11::onModeSwitched(int mode) {
         setPrompt(prompts_.waiting);
     }
     PlayCue(CueDigit);
-}
-
-// Every problem here is one to answer: there are no study problems.
-void TForm11::CuteButton4Click() {
-    ClearWork();
-    if (!MakeProblem()) {
-        setPrompt(prompts_.waiting);
-        PlayCue(CueShow);
-        return;
-    }
-    ShowDigitSelectors();
-    PlayCue(CueShow);
 }
 
 bool TForm11::MakeProblem() {
@@ -120,9 +103,4 @@ bool TForm11::selectorShown(const DigitList& list) const {
 QString TForm11::completedProblem() const {
     const LessonState& s = lessonState();
     return completedLengthProblem(s.menuItem, lengthKind, s.operand1, s.operand2).value_or(QString());
-}
-
-void TForm11::ShowWorkedAnswer() {
-    if (const QString completed = completedProblem(); !completed.isEmpty())
-        label(5)->setCaption(completed);
 }

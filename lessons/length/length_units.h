@@ -12,13 +12,11 @@ public:
     // units (or adds), 2 joins units into one length (or subtracts).
     int lengthKind = 1;
 
-    void ComboBox1Change(int index) override;
-    void CuteButton4Click() override;
     bool MakeProblem() override;
-    void ShowWorkedAnswer() override;
 
 protected:
     void onShow() override;
+    void onMenuChosen(int menuItem) override;
     void onModeSwitched(int mode) override;
     QString selectorCaption(const DigitList& list) const override;
     bool selectorShown(const DigitList& list) const override;
