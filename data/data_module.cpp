@@ -19,21 +19,21 @@ TDataModule1::~TDataModule1() {
     KazuQuery->close();
 }
 
+// Each requery closes the query's result by replacing its statement and opens
+// it again. The file itself stays open between results (the query checks it is
+// still kyozai's), so a drill answer does not pay for opening it every time.
 void TDataModule1::RequeryKazu(const QString& filterLine) {
-    KazuQuery->close();
     KazuQuery->setStatement(QStringLiteral("select * from kazu\r\n") + filterLine +
                             QStringLiteral("\r\nOrder By NB"));
     KazuQuery->open();
 }
 
 void TDataModule1::RequeryDorill() {
-    DorillQuery->close();
     DorillQuery->setStatement(QStringLiteral("select * from dorill"));
     DorillQuery->open();
 }
 
 void TDataModule1::RequeryKuku() {
-    KukuQuery->close();
     KukuQuery->setStatement(QStringLiteral("select * from kuku"));
     KukuQuery->open();
 }
