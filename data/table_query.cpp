@@ -262,7 +262,7 @@ void TableQuery::fetchThrough(int row) {
     const bool keyed = access_ == TableAccess::ReadWrite;
     QSqlQuery& page = *statements_->page;
     page.bindValue(0, want);
-    page.bindValue(1, have);
+    page.bindValue(1, removing_ ? have - 1 : have);
     if (!page.exec()) {
         const QSqlError error = page.lastError();
         page.finish();
@@ -326,15 +326,13 @@ void TableQuery::first() {
     current_ = 0;
 }
 
-QVariant TableQuery::runChange(QSqlQuery& query) {
+void TableQuery::runChange(QSqlQuery& query) {
     if (!query.exec()) {
         const QSqlError error = query.lastError();
         query.finish();
         failAndRelease(Failure::Write, error);
     }
-    const QVariant key = query.lastInsertId();
     query.finish();
-    return key;
 }
 
 void TableQuery::deleteCurrent() {
@@ -350,10 +348,14 @@ void TableQuery::deleteCurrent() {
         Failure::Write);
     remove.bindValue(0, rows_.at(current_).key);
     runChange(remove);
+    // Views told of the removal may still read rows; the buffer holds one the
+    // file has lost, which paging must not count.
+    removing_ = true;
     if (!transactionOpen_)
         beginRemoveRows({}, current_, current_);
     rows_.removeAt(current_);
     --total_;
+    removing_ = false;
     if (!transactionOpen_)
         endRemoveRows();
 }
@@ -400,14 +402,12 @@ void TableQuery::post() {
         Failure::Write);
     for (int i = 0; i < pending_->size(); ++i)
         insert.bindValue(i, pending_->at(i));
-    const qint64 key = runChange(insert).toLongLong();
-    // A new rowid is the largest, so the row ends the result. Where the
-    // result is not read that far yet, paging reaches it in its place.
+    runChange(insert);
+    // A new rowid is the largest, so the row ends the result; it is read from
+    // the file like any other, with the values the table made of the fields.
     const int row = total_;
     if (!transactionOpen_)
         beginInsertRows({}, row, row);
-    if (rows_.size() == total_)
-        rows_ << Row{key, *pending_};
     ++total_;
     if (!transactionOpen_)
         endInsertRows();

@@ -105,9 +105,9 @@ private:
     void closeResult() noexcept;
     // The statement in the slot, prepared on first use.
     QSqlQuery& prepared(std::optional<QSqlQuery>& slot, const std::function<QString()>& sql, Failure failure);
-    // Runs a prepared statement whose values are bound and returns the new
-    // rowid; outside a transaction the engine commits it before this returns.
-    QVariant runChange(QSqlQuery& query);
+    // Runs a prepared statement whose values are bound; outside a
+    // transaction the engine commits it before this returns.
+    void runChange(QSqlQuery& query);
     [[noreturn]] void fail(Failure failure, const QSqlError& error) const;
     [[noreturn]] void failAndRelease(Failure failure, const QSqlError& error);
 
@@ -126,6 +126,7 @@ private:
     int current_ = 0;
     std::optional<QVariantList> pending_;
     bool transactionOpen_ = false;
+    bool removing_ = false; // the current row is gone from the file, not yet from rows_
     mutable bool fetchFailed_ = false;
     std::unique_ptr<Statements> statements_;
     // Which file the connection has open: device and inode.
