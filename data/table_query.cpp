@@ -179,6 +179,14 @@ QString TableQuery::readStatement() const {
     return QStringLiteral("select rowid, * from ") + statement_.mid(match.capturedStart(1));
 }
 
+// The statement read page by page; after a failure it is prepared again on a
+// fresh connection.
+QSqlQuery& TableQuery::pageQuery() {
+    return prepared(
+        statements_->page, [this] { return readStatement() + QStringLiteral("\nLIMIT ? OFFSET ?"); },
+        Failure::Read);
+}
+
 void TableQuery::setStatement(const QString& statement) {
     requireNoTransaction("change the statement");
     closeResult();
@@ -193,7 +201,7 @@ void TableQuery::setStatement(const QString& statement) {
 void TableQuery::open() {
     if (open_)
         return;
-    const QString read = readStatement();
+    readStatement(); // a live query that cannot key its rows fails before touching the file
     connectFile();
     QSqlQuery& count = prepared(
         statements_->count, [&] { return QStringLiteral("SELECT count(*) FROM (%1)").arg(statement_); },
@@ -207,8 +215,7 @@ void TableQuery::open() {
     count.finish();
 
     // An empty page names the fields.
-    QSqlQuery& page = prepared(
-        statements_->page, [&] { return read + QStringLiteral("\nLIMIT ? OFFSET ?"); }, Failure::Read);
+    QSqlQuery& page = pageQuery();
     page.bindValue(0, 0);
     page.bindValue(1, 0);
     if (!page.exec()) {
@@ -260,7 +267,7 @@ void TableQuery::fetchThrough(int row) {
         return;
     const int want = std::min(total_ - have, std::max({row + 1 - have, have, firstPage}));
     const bool keyed = access_ == TableAccess::ReadWrite;
-    QSqlQuery& page = *statements_->page;
+    QSqlQuery& page = pageQuery();
     page.bindValue(0, want);
     page.bindValue(1, removing_ ? have - 1 : have);
     if (!page.exec()) {

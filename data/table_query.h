@@ -21,10 +21,12 @@ enum class TableAccess { ReadOnly, ReadWrite };
 // The file is opened with mode=ro or mode=rw, never created: a missing folder
 // or file is the engine's error, not a fresh empty table.
 //
-// The result is read lazily: open() only counts its rows, and rows are read
-// from the file in growing pages when the cursor or a grid first needs them,
-// so reopening the query costs the same however many rows the table holds. It
-// is offered as a model for the grids with its full row count from the start.
+// The result is read lazily: open() only counts its rows (the engine counts a
+// table's rows from its pages, which stay cached while the file stays open),
+// and rows are read in growing pages when the cursor or a grid first needs
+// them, so reopening the query costs little however many rows the table
+// holds. It is offered as a model for the grids with its full row count from
+// the start.
 //
 // A ReadWrite query reads "select * from <its table> ..." and also carries each
 // row's rowid, so the cursor changes exactly the row it stands on. Outside a
@@ -48,8 +50,8 @@ public:
     void setStatement(const QString& statement);
     QString statement() const { return statement_; }
 
-    // Runs the statement; the cursor stands on the first row. Opening an open
-    // query does nothing.
+    // Runs the statement (counting its rows, reading none yet); the cursor
+    // stands on the first row. Opening an open query does nothing.
     void open();
     // Closes the result and lets go of the file, so the next open() finds the
     // folder as it is then.
@@ -95,6 +97,7 @@ private:
     void connectFile();
     void disconnectFile() noexcept;
     QString readStatement() const;
+    QSqlQuery& pageQuery();
     // Reads rows from the file until row `row` is read (or the result ends).
     void fetchThrough(int row);
     const Row* rowAt(int row) const;
@@ -138,6 +141,8 @@ private:
 // back when it ends without commit() (a failing change threw), and the engine
 // rolls back when the program dies first. After a rollback the query's result
 // is closed, since it no longer matches the table; the next open reads it.
+// While the scope is open the query keeps its statement (no requery), and its
+// views see the outcome once, when the scope ends.
 //
 //     TableTransaction emptying(*query);
 //     for (query->first(); !query->eof();)
