@@ -47,6 +47,7 @@ std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path) {
 struct TableQuery::Statements {
     std::optional<QSqlQuery> count;
     std::optional<QSqlQuery> page;
+    std::optional<QSqlQuery> keys;
     std::optional<QSqlQuery> remove;
     std::optional<QSqlQuery> insert;
 };
@@ -165,7 +166,7 @@ QSqlQuery& TableQuery::prepared(std::optional<QSqlQuery>& slot, const std::funct
     return *slot;
 }
 
-QString TableQuery::readStatement() const {
+QString TableQuery::readStatement(const QString& columns) const {
     if (access_ == TableAccess::ReadOnly)
         return statement_;
     // The rowid rides along in front of the fields, so a delete finds its row
@@ -176,14 +177,20 @@ QString TableQuery::readStatement() const {
     if (!match.hasMatch() || match.captured(1).compare(table_, Qt::CaseInsensitive) != 0)
         throw PorunaError(QStringLiteral("%1: a query that changes %2 reads \"select * from %2\"")
                               .arg(objectName(), table_));
-    return QStringLiteral("select rowid, * from ") + statement_.mid(match.capturedStart(1));
+    return QStringLiteral("select %1 from ").arg(columns) + statement_.mid(match.capturedStart(1));
 }
 
 // The statement read page by page; after a failure it is prepared again on a
-// fresh connection.
+// fresh connection. Inside a transaction the model is being reset, so no view
+// reads a row: the cursor needs only the keys.
 QSqlQuery& TableQuery::pageQuery() {
+    const bool keysOnly = transactionOpen_;
     return prepared(
-        statements_->page, [this] { return readStatement() + QStringLiteral("\nLIMIT ? OFFSET ?"); },
+        keysOnly ? statements_->keys : statements_->page,
+        [this, keysOnly] {
+            return readStatement(keysOnly ? QStringLiteral("rowid") : QStringLiteral("rowid, *")) +
+                   QStringLiteral("\nLIMIT ? OFFSET ?");
+        },
         Failure::Read);
 }
 
@@ -195,13 +202,15 @@ void TableQuery::setStatement(const QString& statement) {
     statement_ = statement;
     statements_->count.reset();
     statements_->page.reset();
+    statements_->keys.reset();
     statements_->insert.reset();
 }
 
 void TableQuery::open() {
     if (open_)
         return;
-    readStatement(); // a live query that cannot key its rows fails before touching the file
+    readStatement(
+        QStringLiteral("rowid")); // a live query that cannot key its rows fails before touching the file
     connectFile();
     QSqlQuery& count = prepared(
         statements_->count, [&] { return QStringLiteral("SELECT count(*) FROM (%1)").arg(statement_); },
@@ -275,7 +284,7 @@ void TableQuery::fetchThrough(int row) {
         page.finish();
         failAndRelease(Failure::Read, error);
     }
-    const int width = static_cast<int>(fields_.size());
+    const int width = transactionOpen_ ? 0 : static_cast<int>(fields_.size());
     while (page.next()) {
         Row r;
         int column = 0;
@@ -443,6 +452,8 @@ void TableQuery::commitTransaction() {
     if (!db.commit())
         fail(Failure::Write, db.lastError()); // still open: the scope rolls it back
     transactionOpen_ = false;
+    // Rows read inside it carry keys only; views read them again as needed.
+    rows_.clear();
     endResetModel();
 }
 
@@ -474,7 +485,7 @@ QVariant TableQuery::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const Row* row = rowAt(index.row());
-    if (!row)
+    if (!row || index.column() >= row->values.size())
         return {};
     const QVariant& value = row->values.at(index.column());
     if (role == Qt::DisplayRole)

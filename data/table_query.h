@@ -96,7 +96,8 @@ private:
     QSqlDatabase database() const;
     void connectFile();
     void disconnectFile() noexcept;
-    QString readStatement() const;
+    // The live query's statement with its rowid: columns "rowid, *" or "rowid".
+    QString readStatement(const QString& columns) const;
     QSqlQuery& pageQuery();
     // Reads rows from the file until row `row` is read (or the result ends).
     void fetchThrough(int row);
