@@ -46,8 +46,6 @@ private slots:
     void problemAndAnswerRowTexts();
     void resultTexts_data();
     void resultTexts();
-    void elapsedTimeIsNeverNegative_data();
-    void elapsedTimeIsNeverNegative();
     void timeChoiceSetsTheCountdown_data();
     void timeChoiceSetsTheCountdown();
     void screensDiffer_data();
@@ -224,49 +222,36 @@ void DrillRulesTest::problemAndAnswerRowTexts() {
 void DrillRulesTest::resultTexts_data() {
     QTest::addColumn<int>("problems");
     QTest::addColumn<int>("right");
-    QTest::addColumn<int>("elapsed");
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<QTime>("stop");
     QTest::addColumn<QStringList>("labels"); // Label5 … Label8; empty: no result
+    const QString time = "じかん\u3000： %1 ふん %2 びょう";
     QTest::newRow("3 problems, 2 right, 5 minutes 4 seconds")
-        << 3 << 2 << 304
-        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", "じかん\u3000： 5 ふん 4 びょう"};
-    QTest::newRow("3 problems, 1 right") << 3 << 1 << 59
-                                         << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん",
-                                                        "じかん\u3000： 0 ふん 59 びょう"};
-    QTest::newRow("none right in an hour")
-        << 7 << 0 << 3600
-        << QStringList{"もんだい： 7", "○のかず： 0", "せいせき： 0 てん", "じかん\u3000： 60 ふん 0 びょう"};
-    QTest::newRow("more counted than given: never above 100")
-        << 1 << 2 << 0
-        << QStringList{"もんだい： 1", "○のかず： 2", "せいせき： 100 てん",
-                       "じかん\u3000： 0 ふん 0 びょう"};
-    QTest::newRow("no problem given: no result") << 0 << 0 << 12 << QStringList{};
+        << 3 << 2 << QTime(10, 0, 0) << QTime(10, 5, 4)
+        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", time.arg(5).arg(4)};
+    QTest::newRow("3 problems, 1 right, across midnight")
+        << 3 << 1 << QTime(23, 59, 30) << QTime(0, 0, 40)
+        << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", time.arg(1).arg(10)};
+    QTest::newRow("none right, stopped at once")
+        << 7 << 0 << QTime(9, 30, 15) << QTime(9, 30, 15)
+        << QStringList{"もんだい： 7", "○のかず： 0", "せいせき： 0 てん", time.arg(0).arg(0)};
+    QTest::newRow("more counted than given: never above 100; the day's last second")
+        << 1 << 2 << QTime(0, 0, 0) << QTime(23, 59, 59)
+        << QStringList{"もんだい： 1", "○のかず： 2", "せいせき： 100 てん", time.arg(1439).arg(59)};
+    QTest::newRow("no problem given: no result")
+        << 0 << 0 << QTime(8, 0, 0) << QTime(8, 0, 12) << QStringList{};
 }
 
 void DrillRulesTest::resultTexts() {
     QFETCH(int, problems);
     QFETCH(int, right);
-    QFETCH(int, elapsed);
-    const auto result = drillResult(problems, right, elapsed);
+    QFETCH(QTime, start);
+    QFETCH(QTime, stop);
+    const auto result = drillResult(problems, right, elapsedSeconds(secondOfDay(start), secondOfDay(stop)));
     const QStringList labels =
         result ? QStringList{result->problems, result->correct, result->score, result->time} : QStringList{};
     QTEST(labels, "labels");
     QCOMPARE(drillScore(right, problems).has_value(), result.has_value());
-}
-
-void DrillRulesTest::elapsedTimeIsNeverNegative_data() {
-    QTest::addColumn<QTime>("start");
-    QTest::addColumn<QTime>("stop");
-    QTest::addColumn<int>("seconds");
-    QTest::newRow("within the day") << QTime(10, 0, 0) << QTime(10, 5, 4) << 304;
-    QTest::newRow("stopped at once") << QTime(9, 30, 15) << QTime(9, 30, 15) << 0;
-    QTest::newRow("across midnight") << QTime(23, 59, 30) << QTime(0, 0, 40) << 70;
-    QTest::newRow("midnight to the last second") << QTime(0, 0, 0) << QTime(23, 59, 59) << 86399;
-}
-
-void DrillRulesTest::elapsedTimeIsNeverNegative() {
-    QFETCH(QTime, start);
-    QFETCH(QTime, stop);
-    QTEST(elapsedSeconds(secondOfDay(start), secondOfDay(stop)), "seconds");
 }
 
 void DrillRulesTest::timeChoiceSetsTheCountdown_data() {
