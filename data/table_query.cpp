@@ -50,6 +50,14 @@ struct TableQuery::Statements {
     std::optional<QSqlQuery> keys;
     std::optional<QSqlQuery> remove;
     std::optional<QSqlQuery> insert;
+    std::optional<QSqlQuery> version;
+};
+
+// What the statement's result is in the file now.
+struct TableQuery::Reading {
+    QStringList fields;
+    int total = 0;
+    std::optional<qint64> version; // PRAGMA data_version when it was read
 };
 
 TableQuery::TableQuery(const QString& name, const QString& table, TableAccess access, QObject* parent)
@@ -108,8 +116,12 @@ void TableQuery::failAndRelease(Failure failure, const QSqlError& error) {
 // The connection stays open from one result to the next; it is opened again
 // when the name now leads to another file (removed, replaced, or a new working
 // folder), so nothing is ever written into a file that is no longer kyozai's.
+QString TableQuery::filePath() const {
+    return QStringLiteral("kyozai/%1.db").arg(table_);
+}
+
 void TableQuery::connectFile() {
-    const QString path = QStringLiteral("kyozai/%1.db").arg(table_);
+    const QString path = filePath();
     QSqlDatabase db = database();
     if (db.isOpen()) {
         const auto now = fileIdentity(path);
@@ -200,18 +212,24 @@ void TableQuery::setStatement(const QString& statement) {
     if (statement == statement_)
         return;
     statement_ = statement;
+    forgetStatement();
+}
+
+void TableQuery::forgetStatement() {
     statements_->count.reset();
     statements_->page.reset();
     statements_->keys.reset();
     statements_->insert.reset();
 }
 
-void TableQuery::open() {
-    if (open_)
-        return;
+TableQuery::Reading TableQuery::readResult() {
     readStatement(
         QStringLiteral("rowid")); // a live query that cannot key its rows fails before touching the file
     connectFile();
+    Reading reading;
+    // Taken first: a change committed elsewhere while the rows are counted
+    // makes the next reopen read them again.
+    reading.version = dataVersion();
     QSqlQuery& count = prepared(
         statements_->count, [&] { return QStringLiteral("SELECT count(*) FROM (%1)").arg(statement_); },
         Failure::Read);
@@ -220,7 +238,7 @@ void TableQuery::open() {
         count.finish();
         failAndRelease(Failure::Read, error);
     }
-    const int total = count.value(0).toInt();
+    reading.total = count.value(0).toInt();
     count.finish();
 
     // An empty page names the fields.
@@ -232,21 +250,69 @@ void TableQuery::open() {
         page.finish();
         failAndRelease(Failure::Read, error);
     }
-    QStringList fields;
     const QSqlRecord record = page.record();
     for (int i = access_ == TableAccess::ReadWrite ? 1 : 0; i < record.count(); ++i)
-        fields << record.fieldName(i);
+        reading.fields << record.fieldName(i);
     page.finish();
+    return reading;
+}
 
+void TableQuery::showResult(const Reading& reading) {
     beginResetModel();
-    fields_ = fields;
+    fields_ = reading.fields;
     rows_.clear();
-    total_ = total;
+    total_ = reading.total;
     current_ = 0;
     pending_.reset();
     fetchFailed_ = false;
+    resultVersion_ = reading.version;
     open_ = true;
     endResetModel();
+}
+
+std::optional<qint64> TableQuery::dataVersion() {
+    QSqlQuery& version = prepared(
+        statements_->version, [] { return QStringLiteral("PRAGMA data_version"); }, Failure::Read);
+    std::optional<qint64> value;
+    if (version.exec() && version.next())
+        value = version.value(0).toLongLong();
+    version.finish();
+    return value;
+}
+
+bool TableQuery::resultIsCurrent() {
+    if (!open_ || fetchFailed_ || !database().isOpen() || fileIdentity(filePath()) != openFile_)
+        return false;
+    const std::optional<qint64> now = dataVersion();
+    return now && now == resultVersion_;
+}
+
+void TableQuery::open() {
+    if (!open_)
+        showResult(readResult());
+}
+
+void TableQuery::reopen(const QString& statement) {
+    requireNoTransaction("reopen the query");
+    if (statement == statement_ && resultIsCurrent()) {
+        // Only this query changed the table since its result was read, and
+        // the result took in each of those changes: it is the table as it is.
+        current_ = 0;
+        pending_.reset();
+        return;
+    }
+    if (statement != statement_) {
+        statement_ = statement;
+        forgetStatement();
+    }
+    Reading reading;
+    try {
+        reading = readResult();
+    } catch (...) {
+        closeResult();
+        throw;
+    }
+    showResult(reading);
 }
 
 void TableQuery::closeResult() noexcept {

@@ -24,9 +24,10 @@ enum class TableAccess { ReadOnly, ReadWrite };
 // The result is read lazily: open() only counts its rows (the engine counts a
 // table's rows from its pages, which stay cached while the file stays open),
 // and rows are read in growing pages when the cursor or a grid first needs
-// them, so reopening the query costs little however many rows the table
-// holds. It is offered as a model for the grids with its full row count from
-// the start.
+// them. It is offered as a model for the grids with its full row count from
+// the start, and follows every change made through the query. reopen() keeps
+// a result that is still the table's, so a requery after the query's own
+// changes reads nothing at all.
 //
 // A ReadWrite query reads "select * from <its table> ..." and also carries each
 // row's rowid, so the cursor changes exactly the row it stands on. Outside a
@@ -53,6 +54,12 @@ public:
     // Runs the statement (counting its rows, reading none yet); the cursor
     // stands on the first row. Opening an open query does nothing.
     void open();
+    // Closes the result, sets the statement and opens it, in one step that
+    // the views see as one reset. When the statement is the same and no other
+    // connection committed to the file since the result was read (so it holds
+    // every change, all made through this query), the result stands and only
+    // the cursor goes back to the first row: a drill answer costs no reading.
+    void reopen(const QString& statement);
     // Closes the result and lets go of the file, so the next open() finds the
     // folder as it is then.
     void close();
@@ -91,6 +98,7 @@ private:
         QVariantList values;
     };
     struct Statements;
+    struct Reading;
     enum class Failure { Open, Read, Write };
 
     QSqlDatabase database() const;
@@ -98,6 +106,12 @@ private:
     void disconnectFile() noexcept;
     // The live query's statement with its rowid: columns "rowid, *" or "rowid".
     QString readStatement(const QString& columns) const;
+    void forgetStatement();
+    QString filePath() const;
+    Reading readResult();
+    void showResult(const Reading& reading);
+    std::optional<qint64> dataVersion();
+    bool resultIsCurrent();
     QSqlQuery& pageQuery();
     // Reads rows from the file until row `row` is read (or the result ends).
     void fetchThrough(int row);
@@ -133,6 +147,7 @@ private:
     bool removing_ = false; // the current row is gone from the file, not yet from rows_
     mutable bool fetchFailed_ = false;
     std::unique_ptr<Statements> statements_;
+    std::optional<qint64> resultVersion_;
     // Which file the connection has open: device and inode.
     std::optional<std::pair<quint64, quint64>> openFile_;
 };

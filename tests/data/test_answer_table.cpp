@@ -131,6 +131,8 @@ void AnswerTableTest::resultStaysTrueToTheFile_data() {
     QTest::newRow("read past a page, deleted, posted")
         << QStringList{"requery", "read 40", "delete 5", "post 2", "read 60"};
     QTest::newRow("emptied, then answered") << QStringList{"empty", "answer 3"};
+    QTest::newRow("another program added rows between two requeries")
+        << QStringList{"requery", "read 100", "others add 5", "requery"};
     QTest::newRow("answered again and again") << QStringList{"answer 12"};
 }
 
@@ -144,6 +146,9 @@ void AnswerTableTest::resultStaysTrueToTheFile() {
             data_->RequeryDorill();
         else if (step == "empty")
             emptyAnswerTable(*data_);
+        else if (step.startsWith("others"))
+            onFile(dorill(),
+                   {"INSERT INTO dorill (NB) SELECT NB + 100 FROM dorill LIMIT " + step.section(' ', 2)});
         else if (step.startsWith("read"))
             q.index(n - 1, 0).data();
         else if (step.startsWith("delete")) {
