@@ -22,6 +22,7 @@ deps:
 
 bench: build
 	sh bench/run_startup_bench.sh $(BUILD_DIR)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./drill_table_bench
 
 format-check:
 	@sh tools/check_format.sh

@@ -19,21 +19,19 @@ TDataModule1::~TDataModule1() {
     KazuQuery->close();
 }
 
+// Each requery closes the query, sets its statement and opens it, in the one
+// step reopen(): the file stays open between results (the query checks it is
+// still kyozai's), and a result that is still the table's stands, so a drill
+// answer neither opens the file nor reads the table again.
 void TDataModule1::RequeryKazu(const QString& filterLine) {
-    KazuQuery->close();
-    KazuQuery->setStatement(QStringLiteral("select * from kazu\r\n") + filterLine +
-                            QStringLiteral("\r\nOrder By NB"));
-    KazuQuery->open();
+    KazuQuery->reopen(QStringLiteral("select * from kazu\r\n") + filterLine +
+                      QStringLiteral("\r\nOrder By NB"));
 }
 
 void TDataModule1::RequeryDorill() {
-    DorillQuery->close();
-    DorillQuery->setStatement(QStringLiteral("select * from dorill"));
-    DorillQuery->open();
+    DorillQuery->reopen(QStringLiteral("select * from dorill"));
 }
 
 void TDataModule1::RequeryKuku() {
-    KukuQuery->close();
-    KukuQuery->setStatement(QStringLiteral("select * from kuku"));
-    KukuQuery->open();
+    KukuQuery->reopen(QStringLiteral("select * from kuku"));
 }

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "lessons/drills/drill_problems.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class RandomSource;
+struct LessonState;
+
+// One digit selector of a drill: its ComboBox number, the place value a pick
+// multiplies by (the 万 selector stores 10000 whatever is picked) and the
+// caption ShowDigitSelectors writes.
+struct DrillDigitSelector {
+    int comboBox = 0;
+    int placeValue = 1;
+    QString caption;
+};
+
+// Where the three drill screens differ; the drill session reads these and
+// nothing else about its screen.
+struct DrillScreenRules {
+    QString screen; // objectName
+    QString title;
+    DrillOperator op = DrillOperator::Plus;
+    QStringList menuEntries; // empty: no menu, the time selector opens the screen
+    // The problem for the chosen menu entry (menuItem; ignored without a menu).
+    std::optional<DrillProblem> (*draw)(int menuItem, RandomSource& random) = nullptr;
+
+    QString shownPrompt;
+    bool showResetsProblemCount = false;
+    bool showEnablesTimeSelector = false;
+    bool menuChoiceResetsProblemCount = false;
+
+    QList<DrillDigitSelector> digitSelectors; // highest place first
+    int submitComboBox = 0;
+    // ClearWork disables ComboBox2 (the time selector) up to this one.
+    int lastComboBoxClearWorkDisables = 0;
+    bool clearWorkResetsHintShown = false;
+    // Whether ShowDigitSelectors enables the selectors; where it does not,
+    // スタート enables 十 and 一 once for the run.
+    bool showDigitSelectorsEnables = true;
+    bool startEnablesTensAndOnes = false;
+    // Every new problem disables つぎへ, ストップ, スタート and けっか again,
+    // hides the grid and empties the result labels.
+    bool makeProblemBeginsWithClearWork = false;
+    // つぎへ sets digitTens and digitOnes to 0 before the new problem.
+    bool nextClearsTensAndOnes = false;
+    // Cue 12 once the table is emptied at スタート.
+    bool cueAfterEmptying = false;
+
+    QString promptAfterStart;
+    QString promptAfterNext;
+    QString timeOutMessage;
+};
+
+const DrillScreenRules& additionDrillRules();       // TForm5
+const DrillScreenRules& subtractionDrillRules();    // TForm8
+const DrillScreenRules& multiplicationDrillRules(); // TForm13
+
+// The submitted answer: the sum of the screen's digit fields.
+int enteredAnswer(const DrillScreenRules& rules, const LessonState& state);
+// Sets the screen's digit fields to 0, as ShowDigitSelectors does.
+void clearDigitFields(const DrillScreenRules& rules, LessonState& state);
