@@ -51,7 +51,7 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     addButton(ButtonRole::Quit, {632, 616});
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
-    answerList_ = build::list(this, QStringLiteral("ComboBox2"), QRect(872, 222, 58, 225), answerCaption,
+    answerList_ = build::list(this, QStringLiteral("ComboBox2"), QRect(864, 222, 66, 225), answerCaption,
                               answerEntries(), look::rounded(19), look::navy);
     answerList_->hide();
     connectGuarded(answerList_, &CaptionedList::changed, this, [this](int index) { ComboBox2Change(index); });
