@@ -5,6 +5,7 @@
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/shape.h"
+#include "lessons/addsub/column_board.h"
 #include "ui/look.h"
 #include "ui/random_source.h"
 #include "ui/screen_builder.h"
@@ -63,21 +64,16 @@ constexpr int carryTopForThree = 224;
 
 } // namespace
 
+TForm4::~TForm4() = default;
+
 TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), QStringLiteral("たしざん")) {
     addTitle(QStringLiteral("Shape2"), QRect(56, 22, 257, 41), QPoint(72, 30),
              QStringLiteral("たしざん：ひっ算"));
     problemLabel_ =
         build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
-    const QFont row = look::rounded(35);
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    build::fixedLabel(this, QStringLiteral("Label6"), QRect(600, 248, 100, 40), row, look::navy, right);
-    build::fixedLabel(this, QStringLiteral("Label7"), QRect(600, 288, 100, 40), row, look::navy, right);
-    build::fixedLabel(this, QStringLiteral("Label8"), QRect(600, 328, 100, 40), row, look::navy, right);
-    build::label(this, QStringLiteral("Label11"), QPoint(584, 328), row, look::navy);
-    line_ = build::shape(this, QStringLiteral("Shape1"), QRect(580, 372, 121, 2), look::red, look::navy);
-    build::fixedLabel(this, QStringLiteral("Label9"), QRect(580, 378, 120, 40), row, look::navy, right);
-    build::label(this, QStringLiteral("Label10"), QPoint(668, carryTopForTwo), look::rounded(21), look::navy);
+    board_ = std::make_unique<ColumnBoard>(this, QList<int>{6, 7, 8});
+    board_->addMark(QStringLiteral("Label10"), 1, carryTopForTwo);
     addVerdictLabel(12, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(777, 22, 153, 73), QStringLiteral("　メニュー"),
@@ -101,7 +97,7 @@ TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), 
     explanationSteps_ = columnSteps;
     addStatusBar(600);
     workLabels_ = {{4, 12}};
-    workWidgets_ = {line_};
+    workWidgets_ = {board_->line()};
     clearWorkHidesHint_ = true;
     clearWorkDisablesAnswer_ = true;
     // Shown once at creation too, so the screen is ready before its first visit.
@@ -141,14 +137,7 @@ bool TForm4::MakeProblem() {
 }
 
 void TForm4::drawColumn() {
-    const LessonState& s = lessonState();
-    if (s.menuItem == 2)
-        label(6)->setCaption(QString::number(s.operand1));
-    label(7)->setCaption(QString::number(s.operand2));
-    label(8)->setCaption(QString::number(s.operand3));
-    label(9)->setCaption(QString());
-    label(11)->setCaption(QStringLiteral("+"));
-    line_->show();
+    board_->draw(numbers(), QStringLiteral("+"));
 }
 
 void TForm4::ShowWorkedAnswer() {

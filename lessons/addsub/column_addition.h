@@ -3,13 +3,16 @@
 #include "lessons/addsub/column_addition_problems.h"
 #include "ui/lesson_screen.h"
 
-class Shape;
+#include <memory>
+
+class ColumnBoard;
 
 // たしざん：ひっ算 — column addition with carrying, one column at a time.
 class TForm4 final : public LessonScreen {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
 
     void SubmitPicked() override;
     bool MakeProblem() override;
@@ -27,7 +30,7 @@ private:
     // The rows, the plus sign and the line, with nothing under the line yet.
     void drawColumn();
 
-    Shape* line_ = nullptr;
+    std::unique_ptr<ColumnBoard> board_;
     // The digit the first ◆ wrote under the line.
     int onesWritten_ = 0;
 };

@@ -1,6 +1,10 @@
 #include "lessons/addsub/mental_subtraction.h"
 
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
+#include "lessons/addsub/mental_subtraction_problems.h"
 #include "ui/look.h"
+#include "ui/random_source.h"
 #include "ui/screen_builder.h"
 
 TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), QStringLiteral("ポルナ")) {
@@ -24,6 +28,30 @@ TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), 
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       6, QRect(905, 222, 25, 65));
     addStatusBar(600);
+    prompts_.test = mentalSubtractionTestPrompt;
     workLabels_ = {{4, 6}};
     finishBuilding();
+}
+
+bool TForm6::MakeProblem() {
+    const auto drawn = drawMentalSubtraction(lessonState().menuItem, randomSource());
+    if (!drawn)
+        return false;
+    LessonState& s = lessonState();
+    s.operand1 = drawn->a;
+    s.operand2 = drawn->b;
+    s.correctAnswer = drawn->difference();
+    label(4)->setCaption(openSubtraction(s.operand1, s.operand2));
+    return true;
+}
+
+QString TForm6::completedProblem() const {
+    return completedSubtraction(lessonState().operand1, lessonState().operand2);
+}
+
+void TForm6::ShowWorkedAnswer() {
+    const LessonState& s = lessonState();
+    label(4)->setCaption(completedProblem());
+    if (const auto text = mentalSubtractionExplanation(s.menuItem, s.operand1, s.operand2))
+        label(5)->setCaption(*text);
 }

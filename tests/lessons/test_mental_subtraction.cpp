@@ -1,7 +1,12 @@
-// ひき算：あん算 — its problems, equations and explanations.
+// ひき算：あん算 — its problems, equations and explanations, and the screen driven through its controls.
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
+#include "lessons/addsub/mental_subtraction.h"
 #include "lessons/addsub/mental_subtraction_problems.h"
 #include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
 #include "tests/support/seeded_random.h"
+#include "ui/media_player.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -16,6 +21,8 @@ private slots:
     void scriptedDraws();
     void generatorKeepsItsPromises_data();
     void generatorKeepsItsPromises();
+    void screenExplainsThenJudgesThousandsToOnes_data();
+    void screenExplainsThenJudgesThousandsToOnes();
 };
 
 void MentalSubtractionTest::explanationText_data() {
@@ -147,6 +154,53 @@ void MentalSubtractionTest::generatorKeepsItsPromises() {
     QFETCH(double, share);
     QVERIFY(qAbs(double(small) / problems - share) < 0.03);
     QTEST(int(kinds.size()), "kinds");
+}
+
+void MentalSubtractionTest::screenExplainsThenJudgesThousandsToOnes_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("draws"); // the same problem twice: studied, then tested
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("65 - 8 = 57") << 0 << QList<int>{3, 55, 7} << QStringList{"pick 3 5", "pick 2 7"} << "○";
+    QTest::newRow("3400 - 400 = 3000, the 百 picked twice")
+        << 2 << QList<int>{4, 2, 3} << QStringList{"pick 5 3", "pick 4 4", "pick 4 0"} << "○";
+    QTest::newRow("◆ with no digit judges 0") << 1 << QList<int>{0, 1, 1, 3} << QStringList{} << "×";
+}
+
+void MentalSubtractionTest::screenExplainsThenJudgesThousandsToOnes() {
+    QFETCH(int, menu);
+    QFETCH(QList<int>, draws);
+    QFETCH(QStringList, picks);
+    FakePlatform platform;
+    MediaPlayer player;
+    lessonState() = LessonState{};
+    lessonState().soundsEnabled = 1;
+    TForm6 screen;
+    QVERIFY(platform.media->events.isEmpty()); // not shown at creation
+    LessonDriver d(&screen);
+    platform.random->script(draws + draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    const LessonState& s = lessonState();
+    QCOMPARE(d.caption(4), openSubtraction(s.operand1, s.operand2));
+    QVERIFY(!d.enabled(4) && d.enabled(5));
+    d.act("answer");
+    QCOMPARE(d.caption(4), completedSubtraction(s.operand1, s.operand2));
+    QCOMPARE(d.caption(5), *mentalSubtractionExplanation(menu + 1, s.operand1, s.operand2));
+    QVERIFY(d.enabled(4) && !d.enabled(5));
+
+    d.run({"mode", "next"});
+    QCOMPARE(d.caption(3), QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！"));
+    QCOMPARE(screen.comboBox(5)->text() + screen.comboBox(4)->text() + screen.comboBox(3)->text() +
+                 screen.comboBox(2)->text(),
+             QStringLiteral("千百十一"));
+    d.run(picks + QStringList{"pick 6 0"});
+    QCOMPARE(d.caption(4), completedSubtraction(s.operand1, s.operand2));
+    QTEST(d.caption(6), "mark");
+    QVERIFY(d.caption(5).isEmpty() && d.enabled(4) && !d.enabled(5));
+    QCOMPARE(playedCues(*platform.media),
+             QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
+                 QStringList(picks.size(), "bun.wav") +
+                 QStringList{d.caption(6) == "○" ? "pinpon.wav" : "bubuu.wav"});
 }
 
 QTEST_MAIN(MentalSubtractionTest)
