@@ -1,10 +1,5 @@
 #include "lessons/wordproblems/word_problem_diagram.h"
 
-QString stepCaptionAfter(int step, int steps) {
-    const int next = nextInCycle(step, steps);
-    return QStringLiteral("ステップ") + QChar(u'０' + next);
-}
-
 QStringList wordProblemHintOpening() {
     return {
         QString(),

@@ -52,9 +52,5 @@ constexpr int nextInCycle(int value, int count) {
     return value + 1 > count || value < 0 ? 1 : value + 1;
 }
 
-// The ステップ button's caption after `step` of `steps`: the step the next
-// press shows, "ステップ１" again after the last.
-QString stepCaptionAfter(int step, int steps);
-
 // The lines that both screens' hints begin with.
 QStringList wordProblemHintOpening();

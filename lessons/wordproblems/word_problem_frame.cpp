@@ -1,25 +1,47 @@
 #include "lessons/wordproblems/word_problem_frame.h"
 
 #include "app/lesson_state.h"
+#include "controls/caption_label.h"
 #include "ui/look.h"
+#include "ui/poruna_error.h"
 #include "ui/screen_builder.h"
+#include "ui/sound_cue.h"
 
-WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
-    : LessonScreen(parent, layout.objectName, layout.windowCaption, layout.height) {
+namespace {
+constexpr int numberPixels = 21;
+constexpr int letterPixels = 21;
+constexpr int rowNamePixels = 19;
+constexpr int problemPixels = 24;
+constexpr int stepTextPixels = 21;
+constexpr int hintPixels = 19;
+constexpr int hintTop = 150;
+// The hint repeats the cue heard last.
+constexpr std::uint32_t hintCue = CueRepeat;
+} // namespace
+
+WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& layout)
+    : LessonScreen(parent, layout.objectName, layout.windowCaption, layout.height), kinds_(layout.kinds),
+      controls_(layout.controls) {
     hasMenu_ = false;
     prompts_.waiting = prompts_.next;
     prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
     prompts_.study = stepPrompt;
     explanationSteps_ = layout.steps;
+
     addTitle(QStringLiteral("Shape1"), layout.titleFrame, QPoint(72, 30), layout.title);
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label5"), layout.problemAt, look::rounded(24), look::navy);
-    build::label(this, QStringLiteral("Label6"), layout.stepTextAt, look::rounded(24), look::darkRed);
+    problemLabel_ = build::label(this, QStringLiteral("Label5"), layout.problemAt,
+                                 look::rounded(problemPixels), look::navy, QStringLiteral("Label5"));
+    completedLabel_ = build::label(this, QStringLiteral("Label6"), layout.stepTextAt,
+                                   look::rounded(stepTextPixels), look::darkRed, QStringLiteral("Label6"));
     addVerdictLabel(4, QRect(layout.verdictAt, QSize(54, 53)));
+    verdictLabel_->setCaption(QStringLiteral("○"));
     addPrompt(QStringLiteral("Label3"), QPoint(80, 616), layout.pictureAt);
+    setPrompt(QStringLiteral("「つぎへ」ボタンですすめてね！"));
+
+    // The buttons keep their distance from the status bar on the taller screen.
     const int bottom = layout.height - 100;
     addButton(ButtonRole::Next, {840, bottom - 152});
-    addButton(ButtonRole::Answer, {840, bottom - 104}, layout.answerCaption);
+    addButton(ButtonRole::Answer, {840, bottom - 104}, layout.stepCaption);
     addButton(ButtonRole::Hint, {840, bottom - 56});
     addButton(ButtonRole::Quit, {632, bottom});
     addButton(ButtonRole::Back, {736, bottom});
@@ -27,12 +49,70 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const Layout& layout)
     addDigitSelectors(
         {{DigitPlace::Tens, 3, {856, 224, 25, 225}}, {DigitPlace::Ones, 2, {880, 224, 25, 225}}}, 1,
         QRect(905, 224, 25, 65));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(80, 500, 640, 400), {}, look::rounded(19),
-                        look::navy),
-            150, 15);
+
+    const QList<LinePicture*> pictures = addDiagramLines(this, layout.lines);
+    for (int i = 0; i < pictures.size(); ++i) {
+        lines_.insert(layout.lines.at(i).image, pictures.at(i));
+        workWidgets_ << pictures.at(i);
+    }
+    for (const DiagramLabel& number : layout.numbers) {
+        CaptionLabel* l = build::label(this, QStringLiteral("Label%1").arg(number.number), number.at,
+                                       look::rounded(numberPixels), layout.numberColor);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setAutoFillBackground(layout.numbersOnWindowColour);
+    }
+    for (const DiagramLabel& letter : layout.letters)
+        workWidgets_ << build::label(this, QStringLiteral("Label%1").arg(letter.number), letter.at,
+                                     look::rounded(letterPixels, true), look::red, letter.caption);
+    for (const DiagramLabel& name : layout.rowNames)
+        workWidgets_ << build::label(this, QStringLiteral("Label%1").arg(name.number), name.at,
+                                     look::rounded(rowNamePixels), look::navy, name.caption);
+    // Letters and row names wait hidden until a step shows them.
+    for (int n = controls_.firstNameLabel; n <= controls_.lastNameLabel; ++n)
+        label(n)->hide();
+
+    setHint(build::memo(this, QStringLiteral("Memo1"), layout.hintBox, layout.hintLines,
+                        look::rounded(hintPixels), look::navy),
+            hintTop, hintCue);
     addStatusBar(680);
-    workLabels_ = {{4, 6}};
+    workLabels_ = {{4, controls_.lastNumberLabel}};
     clearWorkHidesHint_ = true;
     modeButtonClearsAfterSwitch_ = true;
     finishBuilding();
+}
+
+void WordProblemScreen::onShow() {
+    lessonState().problemKind = 0;
+}
+
+void WordProblemScreen::beforeNextProblem() {
+    LessonState& s = lessonState();
+    s.problemKind = nextInCycle(s.problemKind, kinds_);
+}
+
+void WordProblemScreen::showDiagramStep(const DiagramStep& step) {
+    label(6)->setCaption(step.text);
+    for (const ShownLine& shown : step.lines) {
+        LinePicture* line = diagramLine(shown.image);
+        if (shown.top)
+            line->move(line->x(), *shown.top);
+        line->show();
+    }
+    for (const NumberCaption& number : step.numbers)
+        label(number.label)->setCaption(number.text);
+    for (int shown : step.shownLabels)
+        label(shown)->show();
+}
+
+LinePicture* WordProblemScreen::diagramLine(int image) const {
+    if (LinePicture* line = lines_.value(image))
+        return line;
+    throw PorunaError(QStringLiteral("%1 に Image%2 が ありません。").arg(objectName()).arg(image));
+}
+
+void WordProblemScreen::clearDiagram() {
+    for (LinePicture* line : std::as_const(lines_))
+        line->hide();
+    for (int n = controls_.firstNumberLabel; n <= controls_.lastNumberLabel; ++n)
+        label(n)->setCaption(QString());
 }

@@ -1,10 +1,15 @@
 // ぶんしょう もんだい：たし算とひき算 — the eight stories, the three steps of each
 // line diagram, the rotation of the kinds, and the line pictures pixel by pixel.
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
+#include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/line_picture.h"
 #include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
 #include "tests/support/seeded_random.h"
 #include "ui/look.h"
+#include "ui/media_player.h"
 
 #include <QImage>
 #include <QSet>
@@ -37,6 +42,35 @@ QChar expectedPixel(const QStringList& art, int width, int x, int row) {
         return art[row][16 - (width - x)];
     return row == 4 || row == 5 ? u'#' : u'.';
 }
+
+// What the screen's diagram shows, in any order: the visible lines at their
+// tops ("Image6@466"), the numbers ("Label8=28"), the visible letters and row names.
+QSet<QString> diagramOn(const LessonScreen& screen) {
+    QSet<QString> shown;
+    for (int n = 2; n <= 8; ++n)
+        if (auto* line = screen.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); !line->isHidden())
+            shown << QStringLiteral("Image%1@%2").arg(n).arg(line->y());
+    for (int n = 7; n <= 18; ++n)
+        if (const QString number = screen.label(n)->caption(); n <= 12 && !number.isEmpty())
+            shown << QStringLiteral("Label%1=%2").arg(n).arg(number);
+        else if (n > 12 && !screen.label(n)->isHidden())
+            shown << QStringLiteral("Label%1").arg(n);
+    return shown;
+}
+
+QSet<QString> words(const QString& text) {
+    const QStringList list = text.split(u' ', Qt::SkipEmptyParts);
+    return {list.begin(), list.end()};
+}
+
+// The screen with the fakes it plays through, as a fresh program has it.
+struct Board {
+    FakePlatform platform;
+    MediaPlayer player;
+    TForm9 screen;
+    LessonDriver d{&screen};
+    Board() { lessonState() = LessonState{.soundsEnabled = 1}; }
+};
 } // namespace
 
 class AddSubWordProblemsTest : public QObject {
@@ -52,6 +86,9 @@ private slots:
     void everyPairIsDrawnAndUsed();
     void linePicturePixels_data();
     void linePicturePixels();
+    void studyCycleDrawsTheDiagramStepByStep_data();
+    void studyCycleDrawsTheDiagramStepByStep();
+    void testModeJudgesEachKindsOwnAnswer();
 };
 
 namespace {
@@ -219,20 +256,20 @@ void AddSubWordProblemsTest::diagramSteps() {
 void AddSubWordProblemsTest::rotationAndCaptions_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("nextKind");
-    QTest::addColumn<QString>("captionAfterStep");
-    QTest::newRow("the first つぎへ after showing brings kind 1") << 0 << 1 << "ステップ１";
-    QTest::newRow("after step 1 the button names step 2") << 1 << 2 << "ステップ２";
-    QTest::newRow("after step 2 it names step 3") << 2 << 3 << "ステップ３";
-    QTest::newRow("after step 3 it starts over") << 3 << 4 << "ステップ１";
-    QTest::newRow("kind 7 is followed by 8") << 7 << 8 << "ステップ１";
-    QTest::newRow("kind 8 is followed by 1") << 8 << 1 << "ステップ１";
+    QTest::addColumn<int>("stepAfter"); // the step the ステップ button names next
+    QTest::newRow("the first つぎへ after showing brings kind 1") << 0 << 1 << 1;
+    QTest::newRow("after step 1 the button names step 2") << 1 << 2 << 2;
+    QTest::newRow("after step 2 it names step 3") << 2 << 3 << 3;
+    QTest::newRow("after step 3 it starts over") << 3 << 4 << 1;
+    QTest::newRow("kind 7 is followed by 8") << 7 << 8 << 1;
+    QTest::newRow("kind 8 is followed by 1") << 8 << 1 << 1;
 }
 
 void AddSubWordProblemsTest::rotationAndCaptions() {
     QFETCH(int, kind);
     QTEST(nextAddSubKind(kind), "nextKind");
-    // The same counter read as a step: the caption names the step the next press shows.
-    QTEST(stepCaptionAfter(kind, addSubSteps), "captionAfterStep");
+    // The same counter read as a step; the screen's button shows it as "ステップN".
+    QTEST(nextInCycle(kind, addSubSteps), "stepAfter");
 }
 
 void AddSubWordProblemsTest::scriptedDrawTakesAThenB() {
@@ -323,6 +360,89 @@ void AddSubWordProblemsTest::linePicturePixels() {
             }
         }
     }
+}
+
+void AddSubWordProblemsTest::studyCycleDrawsTheDiagramStepByStep_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("diagram"); // after steps 1 and 2, for a = 23, b = 5 (s = 28)
+    QTest::addColumn<QString>("letters");     // what step 3 adds
+    QTest::newRow("ステップ before any つぎへ draws nothing") << 0 << QStringList{"", ""} << "";
+    const auto row = [](int kind, QStringList diagram, const char* letters) {
+        QTest::addRow("kind %d", kind) << kind << diagram << QString(letters);
+    };
+    row(1, {"Image2@466 Label7=23", "Image2@466 Image3@466 Label7=23 Label9=5"}, "Label13 Label15");
+    row(2, {"Image6@466 Label8=28", "Image5@496 Image6@466 Label8=28 Label12=5"}, "Label13 Label16");
+    row(3, {"Image6@466 Label8=？", "Image4@496 Image5@496 Image6@466 Label8=？ Label10=23 Label12=5"},
+        "Label13 Label15");
+    row(4, {"Image2@466 Label7=？", "Image2@466 Image3@466 Image7@496 Label7=？ Label9=5 Label11=28"},
+        "Label13 Label14");
+    row(5, {"Image2@466 Label7=23", "Image2@466 Image3@466 Image7@496 Label7=23 Label9=？ Label11=28"},
+        "Label14 Label15");
+    row(6, {"Image6@466 Label8=28", "Image4@496 Image5@496 Image6@466 Label8=28 Label10=23 Label12=？"},
+        "Label15 Label16");
+    row(7,
+        {"Image7@466 Label8=28 Label17",
+         "Image4@496 Image7@466 Image8@496 Label8=28 Label10=？ Label12=5 Label17 Label18"},
+        "Label13 Label16");
+    row(8,
+        {"Image4@496 Label10=23 Label18",
+         "Image4@496 Image7@466 Image8@496 Label8=？ Label10=23 Label12=5 Label17 Label18"},
+        "Label13 Label15");
+}
+
+void AddSubWordProblemsTest::studyCycleDrawsTheDiagramStepByStep() {
+    QFETCH(int, kind);
+    QFETCH(QStringList, diagram);
+    QFETCH(QString, letters);
+    diagram << diagram[1] + u' ' + letters << diagram[1] + u' ' + letters; // step 3, then step 1 over it
+    Board b;
+    for (int k = 0; k < kind; ++k)
+        b.platform.random->script({12, 2});
+    b.d.act("open");
+    for (int k = 1; k <= kind; ++k)
+        b.d.run(k < kind ? QStringList{"next", "answer", "answer", "answer"} : QStringList{"next"});
+    QCOMPARE(lessonState().problemKind, kind);
+    for (int press = 1; press <= 4; ++press) {
+        b.d.act("answer");
+        const int step = (press - 1) % 3 + 1;
+        QCOMPARE(diagramOn(b.screen), words(diagram[press - 1]));
+        QCOMPARE(b.d.caption(6).left(7),
+                 kind ? QStringLiteral("【ステップ%1】").arg(QChar(u'０' + step)) : "");
+        QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 3 + 1));
+    }
+}
+
+void AddSubWordProblemsTest::testModeJudgesEachKindsOwnAnswer() {
+    Board b;
+    for (int k = 0; k < 10; ++k)
+        b.platform.random->script({12, 2});          // a = 23, b = 5, s = 28
+    const QString asks = QStringLiteral("sasabbas"); // by kinds 1 … 8
+    const QMap<QChar, int> value{{u's', 28}, {u'a', 23}, {u'b', 5}};
+    const QMap<QChar, QString> equation{
+        {u's', "こたえ：23 + 5 = 28"}, {u'a', "こたえ：28 - 5 = 23"}, {u'b', "こたえ：28 - 23 = 5"}};
+    // Kind 1 in the study mode the last screen left; the rotation goes on in test mode.
+    lessonState().mode = StudyMode;
+    b.d.run({"open", "next", "mode"});
+    // Odd kinds get their own answer (b with 十 left unchosen), even kinds the
+    // sum a + b, and the last problem nothing at all.
+    const QString marks = QStringLiteral("×○×○×○○×");
+    for (int problem = 0; problem < 8; ++problem) {
+        const int kind = problem < 7 ? problem + 2 : 1;
+        b.d.act("next");
+        QCOMPARE(lessonState().problemKind, kind);
+        const int number = problem == 7 ? -1 : kind % 2 ? value[asks[kind - 1]] : 28;
+        if (number >= 10)
+            b.d.act(QStringLiteral("pick 3 %1").arg(number / 10));
+        if (number >= 0)
+            b.d.act(QStringLiteral("pick 2 %1").arg(number % 10));
+        b.d.act("pick 1 0");
+        QCOMPARE(b.d.caption(4), marks[problem]);
+        QCOMPARE(b.d.caption(6), equation[asks[kind - 1]]);
+        QVERIFY(b.d.enabled(4));
+    }
+    // Every showing starts the rotation over.
+    b.d.run({"back", "open", "next"});
+    QCOMPARE(lessonState().problemKind, 1);
 }
 
 QTEST_MAIN(AddSubWordProblemsTest)

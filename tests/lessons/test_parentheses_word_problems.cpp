@@ -1,9 +1,14 @@
 // ぶんしょうもんだい：かっこ — the two stories, the four steps of the diagram, the
 // b/c redraw, and the two answers judged together.
+#include "app/lesson_state.h"
+#include "controls/caption_label.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problem_texts.h"
+#include "lessons/wordproblems/parentheses_word_problems.h"
 #include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
 #include "tests/support/seeded_random.h"
+#include "ui/media_player.h"
 
 #include <QTest>
 
@@ -21,6 +26,32 @@ QString elements(const DiagramStep& step) {
         shown << QStringLiteral("Label%1").arg(label);
     return shown.join(u' ');
 }
+
+// What the screen's diagram shows, in the order elements() writes a step.
+QString diagramOn(const LessonScreen& screen) {
+    QStringList shown;
+    for (int n = 2; n <= 5; ++n)
+        if (auto* line = screen.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); !line->isHidden())
+            shown << QStringLiteral("Image%1@%2").arg(n).arg(line->y());
+    for (int n = 7; n <= 13; ++n)
+        if (const QString number = screen.label(n)->caption(); n <= 10 && !number.isEmpty())
+            shown << QStringLiteral("Label%1=%2").arg(n).arg(number);
+        else if (n > 10 && !screen.label(n)->isHidden())
+            shown << QStringLiteral("Label%1").arg(n);
+    return shown.join(u' ');
+}
+
+// The screen with the fakes it plays through; a = 29, b = 8, c = 6, then 11, 5, 4, then 29, 8, 6.
+struct Board {
+    FakePlatform platform;
+    MediaPlayer player;
+    TForm10 screen;
+    LessonDriver d{&screen};
+    Board() {
+        lessonState() = LessonState{.mode = StudyMode, .soundsEnabled = 1};
+        platform.random->script({18, 3, 4, 0, 0, 2, 18, 3, 4});
+    }
+};
 } // namespace
 
 class ParenthesesWordProblemsTest : public QObject {
@@ -38,6 +69,10 @@ private slots:
     void scriptedDraws();
     void cStaysBelowBOverManyDraws();
     void hintAndPrompts();
+    void studyCycleDrawsFourSteps_data();
+    void studyCycleDrawsFourSteps();
+    void twoEntriesJudgedThroughTheLists_data();
+    void twoEntriesJudgedThroughTheLists();
 };
 
 void ParenthesesWordProblemsTest::questions_data() {
@@ -130,11 +165,11 @@ void ParenthesesWordProblemsTest::stepPresses_data() {
     QTest::addColumn<int>("before"); // explanationStep before the press
     QTest::addColumn<bool>("clears");
     QTest::addColumn<int>("step");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("the first press clears the diagram") << 0 << true << 1 << "ステップ２";
-    QTest::newRow("step 3") << 2 << false << 3 << "ステップ４";
-    QTest::newRow("step 4 names step 1 again") << 3 << false << 4 << "ステップ１";
-    QTest::newRow("the fifth press goes over the finished diagram") << 4 << false << 1 << "ステップ２";
+    QTest::addColumn<int>("nextStep"); // the step the ステップ button names after the press
+    QTest::newRow("the first press clears the diagram") << 0 << true << 1 << 2;
+    QTest::newRow("step 3") << 2 << false << 3 << 4;
+    QTest::newRow("step 4 names step 1 again") << 3 << false << 4 << 1;
+    QTest::newRow("the fifth press goes over the finished diagram") << 4 << false << 1 << 2;
 }
 
 void ParenthesesWordProblemsTest::stepPresses() {
@@ -142,7 +177,7 @@ void ParenthesesWordProblemsTest::stepPresses() {
     QFETCH(int, step);
     QTEST(parenthesesStepClearsDiagram(before), "clears");
     QCOMPARE(nextInCycle(before, parenthesesSteps), step);
-    QTEST(stepCaptionAfter(step, parenthesesSteps), "caption");
+    QTEST(nextInCycle(step, parenthesesSteps), "nextStep");
 }
 
 void ParenthesesWordProblemsTest::twoAnswersJudgedTogether_data() {
@@ -230,6 +265,87 @@ void ParenthesesWordProblemsTest::hintAndPrompts() {
     QCOMPARE(addSubHintLines(), hint.mid(0, 4));
     QCOMPARE(parenthesesIncreasePrompt(), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
     QCOMPARE(parenthesesTotalPrompt(), QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！"));
+}
+
+void ParenthesesWordProblemsTest::studyCycleDrawsFourSteps_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("diagram"); // after steps 1 … 4
+    const QString two = "Image2@304 Image3@304 Label7=%1 Label8=%2";
+    QTest::newRow("ステップ before any つぎへ: steps 1 and 2 with the kept a = 23, b = 7")
+        << 0
+        << QStringList{"Image2@304 Label7=23", two.arg(23).arg(7), two.arg(23).arg(7), two.arg(23).arg(7)};
+    const QString k2 = "Image2@304 Image3@304 Image5@320 Label7=11 Label8=5 Label10=4";
+    QTest::newRow("kind 2 after a finished kind 1, 11 + (5 - 4): A to C")
+        << 2 << QStringList{"Image2@304 Label7=11", two.arg(11).arg(5), k2, k2 + " Label11 Label13"};
+}
+
+void ParenthesesWordProblemsTest::studyCycleDrawsFourSteps() {
+    QFETCH(int, kind);
+    QFETCH(QStringList, diagram);
+    diagram << diagram.last(); // a fifth press goes over the finished diagram
+    Board b;
+    lessonState().operand1 = 23;
+    lessonState().operand2 = 7;
+    b.d.act("open");
+    QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ")); // until its first press
+    if (kind == 2)
+        b.d.run({"next", "answer", "answer", "answer", "answer"});
+    if (kind > 0)
+        b.d.act("next");
+    QCOMPARE(lessonState().problemKind, kind);
+    for (int press = 1; press <= 5; ++press) {
+        b.d.act("answer");
+        const int step = (press - 1) % 4 + 1;
+        QCOMPARE(diagramOn(b.screen), diagram[press - 1]);
+        // Before any つぎへ steps 3 and 4 leave step 2's text.
+        const int text = kind ? step : qMin(step, 2);
+        QCOMPARE(b.d.caption(6).left(7), QStringLiteral("【ステップ%1】").arg(QChar(u'０' + text)));
+        QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 4 + 1));
+    }
+    b.d.act("next");
+    QCOMPARE(lessonState().problemKind, 1); // after kind 2, or the first つぎへ
+}
+
+void ParenthesesWordProblemsTest::twoEntriesJudgedThroughTheLists_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("entered"); // one number per ◆
+    QTest::addColumn<QString>("marks");      // after each ◆; '-': nothing judged
+    QTest::newRow("29 + (8 + 6): both right") << 1 << QList<int>{14, 43} << "-○";
+    QTest::newRow("right increase, wrong total") << 1 << QList<int>{14, 42} << "-×";
+    QTest::newRow("wrong increase, right total") << 1 << QList<int>{13, 43} << "-×";
+    QTest::newRow("a further ◆ judges again with the kept increase") << 1 << QList<int>{14, 40, 43} << "-×○";
+    QTest::newRow("11 + (5 - 4): an increase of one digit") << 2 << QList<int>{1, 12} << "-○";
+}
+
+void ParenthesesWordProblemsTest::twoEntriesJudgedThroughTheLists() {
+    QFETCH(int, kind);
+    QFETCH(QList<int>, entered);
+    QFETCH(QString, marks);
+    Board b;
+    lessonState().mode = TestMode; // as the last screen left it
+    b.d.act("open");
+    b.d.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
+    QCOMPARE(lessonState().problemKind, kind);
+    QCOMPARE(b.d.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
+    for (int i = 0; i < entered.size(); ++i) {
+        if (entered[i] >= 10)
+            b.d.act(QStringLiteral("pick 3 %1").arg(entered[i] / 10));
+        b.d.act(QStringLiteral("pick 2 %1").arg(entered[i] % 10));
+        b.d.act("pick 1 0");
+        const bool kept = marks[i] == u'-';
+        QCOMPARE(b.d.caption(4), kept ? QString() : QString(marks[i]));
+        QCOMPARE(b.d.caption(6), kept        ? QString()
+                                 : kind == 1 ? "ふえた数\u3000：14 コ\rぜんぶの数：43 コ"
+                                             : "ふえた数\u3000：1 コ\rぜんぶの数：12 コ");
+        QCOMPARE(b.d.enabled(4), !kept);
+        QVERIFY(!kept || (b.screen.comboBox(2)->itemIndex() == -1 && b.screen.comboBox(3)->text() == "十"));
+        QCOMPARE(b.d.caption(3), kept ? QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！")
+                                      : QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+        QCOMPARE(playedCues(*b.platform.media).last(), kept               ? "pipo.wav"
+                                                       : marks[i] == u'○' ? "pinpon.wav"
+                                                                          : "bubuu.wav");
+    }
+    QCOMPARE(b.screen.entries().enteredIncrease, entered.first());
 }
 
 QTEST_MAIN(ParenthesesWordProblemsTest)
