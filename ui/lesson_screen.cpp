@@ -339,8 +339,13 @@ void LessonScreen::setStepCaption(int step) {
 
 void LessonScreen::FormShow() {
     LessonState& s = lessonState();
-    if (hasMenu_ && showSetsStudyMode_)
+    if (hasMenu_ && showSetsStudyMode_) {
         s.mode = StudyMode;
+    } else if (TCuteButton* mode = button(ButtonRole::Mode)) {
+        // The screen goes on in the mode the last screen left; its button says
+        // which, or the child would be tested under "べんきょう".
+        mode->setCaption(s.mode == TestMode ? QStringLiteral("テスト") : QStringLiteral("べんきょう"));
+    }
     ClearWork();
     hideHints();
     if (hasMenu_) {

@@ -324,6 +324,8 @@ void ParenthesesWordProblemsTest::twoEntriesJudgedThroughTheLists() {
     Board b;
     lessonState().mode = TestMode; // as the last screen left it
     b.d.act("open");
+    // The screen goes on in test mode, and its mode button says so.
+    QCOMPARE(b.screen.cuteButton(3)->caption(), QStringLiteral("テスト"));
     b.d.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
     QCOMPARE(lessonState().problemKind, kind);
     QCOMPARE(b.d.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));

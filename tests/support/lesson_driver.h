@@ -27,9 +27,9 @@ public:
     void act(const QString& action) const {
         const QStringList w = action.split(u' ');
         if (w[0] == QLatin1String("menu"))
-            screen_->comboBox(1)->pick(w.value(1).toInt());
+            pick(screen_->comboBox(1), w.value(1).toInt());
         else if (w[0] == QLatin1String("pick"))
-            screen_->comboBox(w.value(1).toInt())->pick(w.value(2).toInt());
+            pick(screen_->comboBox(w.value(1).toInt()), w.value(2).toInt());
         else if (w[0] == QLatin1String("open"))
             screen_->show();
         else if (const int button = buttonFor(w[0]); button > 0)
@@ -42,6 +42,15 @@ public:
     bool enabled(int button) const { return screen_->cuteButton(button)->isEnabled(); }
 
 private:
+    // Only what the child can reach: a list out of sight or disabled takes no pick.
+    static void pick(CaptionedList* list, int entry) {
+        if (!list->isVisible() || !list->isEnabled())
+            QTest::qFail(qPrintable(list->objectName() + QStringLiteral(" cannot be picked now")), __FILE__,
+                         __LINE__);
+        else
+            list->pick(entry);
+    }
+
     static int buttonFor(const QString& word) {
         const QStringList words{QStringLiteral("back"), QStringLiteral("mode"), QStringLiteral("next"),
                                 QStringLiteral("answer"), QStringLiteral("hint")};
