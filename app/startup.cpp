@@ -3,6 +3,7 @@
 #include "app/confirm_quit.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
+#include "controls/control_accessibility.h"
 #include "data/data_module.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_subtraction.h"
@@ -39,6 +40,7 @@ void startUp() {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));
     look::installFontSubstitutions();
     look::applyApplicationLook();
+    installControlAccessibility();
     // Every screen asks for the rounded gothic; as the application's font it
     // also serves menus and message boxes, and no second family is loaded.
     QApplication::setFont(look::rounded(19));

@@ -6,6 +6,8 @@
 // paints those as line breaks (QLabel itself does not break at a lone CR).
 class CaptionLabel final : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+
 public:
     explicit CaptionLabel(QWidget* parent = nullptr);
 

@@ -1,61 +1,176 @@
 #include "controls/captioned_list.h"
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace {
 constexpr int frame = 2;
+const QColor boxShadow(0x80, 0x80, 0x80);
+const QColor boxLight(0xE0, 0xE0, 0xE0);
 
 // The digit an entry stands for ("０", "　７", "７　"), or -1.
 int entryDigit(const QString& entry) {
     const QString bare = entry.trimmed();
     return bare.size() == 1 ? bare.at(0).digitValue() : -1;
 }
+
+// A box sunk into the screen, filled with paper.
+void drawSunkenBox(QPainter& p, const QRect& r, const QColor& paper) {
+    p.fillRect(r, paper);
+    p.setPen(boxShadow);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(boxLight);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+bool picksOnKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
 } // namespace
 
-CaptionedList::CaptionedList(QWidget* parent) : QWidget(parent) {
+// Paints an entry the way these lists always have, whatever the style: a plain
+// row, the picked one highlighted, the cursor dotted while the list has the focus.
+class CaptionedListEntries final : public QStyledItemDelegate {
+public:
+    explicit CaptionedListEntries(CaptionedList* list) : QStyledItemDelegate(list), list_(list) {}
+
+    // The list stretches every row to its width.
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {0, list_->rowHeight()};
+    }
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QPalette& palette = option.palette;
+        const QColor ink = palette.color(QPalette::Text);
+        p->save();
+        p->setFont(option.font);
+        if (option.state & QStyle::State_Selected) {
+            p->fillRect(option.rect, palette.color(QPalette::Highlight));
+            p->setPen(palette.color(QPalette::HighlightedText));
+        } else {
+            p->setPen(ink);
+        }
+        p->drawText(option.rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                    index.data().toString());
+        if (option.state & QStyle::State_HasFocus) {
+            p->setPen(QPen(ink, 1, Qt::DotLine));
+            p->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
+        p->restore();
+    }
+
+private:
+    CaptionedList* list_;
+};
+
+CaptionedList::CaptionedList(QWidget* parent) : QListView(parent), model_(new QStringListModel(this)) {
+    setModel(model_);
+    setItemDelegate(new CaptionedListEntries(this));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideNone);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    setViewportMargins(frame, fieldHeight() + frame, frame, frame);
+    applyLook();
 }
 
 void CaptionedList::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 QString CaptionedList::text() const {
-    return index_ >= 0 ? items_.at(index_) : caption_;
+    const int index = itemIndex();
+    return index >= 0 ? model_->index(index).data().toString() : caption_;
 }
 
 void CaptionedList::setItems(const QStringList& items) {
-    items_ = items;
-    index_ = -1;
-    current_ = -1;
-    firstVisible_ = 0;
+    model_->setStringList(items);
+    scrollToTop();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
+}
+
+QStringList CaptionedList::items() const {
+    return model_->stringList();
+}
+
+int CaptionedList::itemIndex() const {
+    const QModelIndexList picked = selectionModel()->selectedIndexes();
+    return picked.isEmpty() ? -1 : picked.first().row();
+}
+
+void CaptionedList::setItemIndex(int index) {
+    if (index < 0 || index >= model_->rowCount())
+        resetSelection();
+    else
+        showPicked(index);
 }
 
 void CaptionedList::pick(int index) {
-    if (index < 0 || index >= items_.size())
+    if (index < 0 || index >= model_->rowCount())
         return;
-    index_ = index;
-    setCurrent(index);
-    update();
+    showPicked(index);
     emit changed(index);
 }
 
+void CaptionedList::showPicked(int index) {
+    const QModelIndex entry = model_->index(index);
+    selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    scrollTo(entry);
+    update();
+}
+
 void CaptionedList::resetSelection() {
-    index_ = -1;
-    current_ = -1;
-    firstVisible_ = 0;
+    selectionModel()->clear();
+    scrollToTop();
     update();
 }
 
 void CaptionedList::setTextColor(const QColor& color) {
     textColor_ = color;
+    applyLook();
+}
+
+// Paper, highlight and the disabled ink come from the application's palette,
+// never from a desktop theme's palette for lists: the screens choose the text
+// colour and everything else stays as the program is drawn. The highlight is
+// the same in an inactive window.
+void CaptionedList::applyLook() {
+    const QPalette app = QGuiApplication::palette();
+    QPalette look = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        look.setColor(group, QPalette::Base, app.color(QPalette::Active, QPalette::Base));
+        look.setColor(group, QPalette::Highlight, app.color(QPalette::Active, QPalette::Highlight));
+        look.setColor(group, QPalette::HighlightedText,
+                      app.color(QPalette::Active, QPalette::HighlightedText));
+        look.setColor(group, QPalette::Text,
+                      group == QPalette::Disabled ? app.color(QPalette::Disabled, QPalette::WindowText)
+                                                  : textColor_);
+    }
+    setPalette(look);
     update();
 }
 
@@ -68,137 +183,154 @@ int CaptionedList::rowHeight() const {
     // for its entries does; otherwise they keep the font's height and scroll.
     const int natural = std::max(1, fontMetrics().height() - 2);
     const int inner = height() - fieldHeight() - 2 * frame;
-    if (items_.isEmpty() || inner < natural * items_.size())
+    const int rows = model_->rowCount();
+    if (rows == 0 || inner < natural * rows)
         return natural;
-    return std::min<int>(inner / items_.size(), natural + 6);
+    return std::min(inner / rows, natural + 6);
 }
 
-int CaptionedList::visibleRows() const {
-    return std::max(1, (height() - fieldHeight() - 2 * frame) / rowHeight());
-}
-
-int CaptionedList::rowAt(int y) const {
-    const int top = fieldHeight() + frame;
-    if (y < top)
-        return -1;
-    const int row = firstVisible_ + (y - top) / rowHeight();
-    return row < items_.size() ? row : -1;
-}
-
-void CaptionedList::setCurrent(int row) {
-    current_ = row;
-    if (row < firstVisible_)
-        firstVisible_ = row;
-    else if (row >= firstVisible_ + visibleRows())
-        firstVisible_ = row - visibleRows() + 1;
-    update();
-}
-
-int CaptionedList::entryForDigit(int digit) const {
-    for (int i = 0; i < items_.size(); ++i)
-        if (entryDigit(items_.at(i)) == digit)
-            return i;
-    return -1;
-}
-
-void CaptionedList::paintEvent(QPaintEvent*) {
+void CaptionedList::paintBoxes() {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    const QColor shadow(0x80, 0x80, 0x80);
-    const QColor paper(Qt::white);
-
-    auto sunkenBox = [&](const QRect& r) {
-        p.fillRect(r, paper);
-        p.setPen(shadow);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(QColor(0xE0, 0xE0, 0xE0));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    };
-
-    // A disabled list (the drills' selectors between runs) greys its entries.
-    const QColor ink = isEnabled() ? textColor_ : palette().color(QPalette::Disabled, QPalette::WindowText);
+    const QColor paper = palette().color(QPalette::Base);
     const QRect field(0, 0, width(), fieldHeight());
-    sunkenBox(field);
-    p.setPen(ink);
+    drawSunkenBox(p, field, paper);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     p.setClipRect(field.adjusted(frame, frame, -frame, -frame));
     p.drawText(field.adjusted(frame + 1, frame, -frame, -frame), Qt::AlignLeft | Qt::AlignVCenter, text());
     p.setClipping(false);
-
     const QRect list(0, fieldHeight(), width(), height() - fieldHeight());
-    if (list.height() <= 0)
-        return;
-    sunkenBox(list);
-    const QRect inner = list.adjusted(frame, frame, -frame, -frame);
-    p.setClipRect(inner);
-    const int rows = std::min<int>(visibleRows() + 1, items_.size() - firstVisible_);
-    for (int i = 0; i < rows; ++i) {
-        const int item = firstVisible_ + i;
-        const QRect r(inner.left(), inner.top() + i * rowHeight(), inner.width(), rowHeight());
-        if (item == index_) {
-            p.fillRect(r, palette().color(QPalette::Highlight));
-            p.setPen(palette().color(QPalette::HighlightedText));
-        } else {
-            p.setPen(ink);
-        }
-        p.drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, items_.at(item));
-        if (item == current_ && hasFocus()) {
-            p.setPen(QPen(ink, 1, Qt::DotLine));
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-        }
+    if (list.height() > 0)
+        drawSunkenBox(p, list, paper);
+}
+
+// A mouse event sent to the list as a whole (by a test or an automation
+// client) reaches the entry under it, as the window system's events do.
+bool CaptionedList::forwardToEntries(QMouseEvent* event) {
+    const QPointF at = viewport()->mapFrom(this, event->position());
+    if (!viewport()->rect().contains(at.toPoint()))
+        return false;
+    QMouseEvent forwarded(event->type(), at, event->scenePosition(), event->globalPosition(), event->button(),
+                          event->buttons(), event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(viewport(), &forwarded);
+    event->setAccepted(forwarded.isAccepted());
+    return true;
+}
+
+bool CaptionedList::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Paint:
+        // The list's own paint events draw the field and the boxes; Qt
+        // paints the entries in the viewport.
+        paintBoxes();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // A press on the field belongs to the list too, and picks nothing.
+        if (!forwardToEntries(static_cast<QMouseEvent*>(event)))
+            event->accept();
+        return true;
+    default:
+        break;
     }
+    return QListView::event(event);
+}
+
+void CaptionedList::changeEvent(QEvent* event) {
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        setViewportMargins(frame, fieldHeight() + frame, frame, frame);
+    else if (event->type() == QEvent::ApplicationPaletteChange)
+        applyLook();
+}
+
+// Row heights follow the list's height.
+void CaptionedList::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    doItemsLayout();
 }
 
 void CaptionedList::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
+    QListView::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    const int row = rowAt(event->position().toPoint().y());
-    if (row >= 0)
-        pick(row);
+    pressedRow_ = indexAt(event->position().toPoint()).row();
+    if (pressedRow_ >= 0)
+        pick(pressedRow_);
+}
+
+// The second press of a double click arrives as this event. On the entry the
+// first press picked it is no second pick: a child's double click on ◆ must
+// not submit twice. On another entry it is a press of its own.
+void CaptionedList::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || indexAt(event->position().toPoint()).row() == pressedRow_)
+        return;
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(), event->modifiers(),
+                      event->pointingDevice());
+    mousePressEvent(&press);
 }
 
 void CaptionedList::keyPressEvent(QKeyEvent* event) {
-    if (items_.isEmpty()) {
-        QWidget::keyPressEvent(event);
+    const int key = event->key();
+    // A held key repeats its press; it still picks once.
+    if (event->isAutoRepeat() && (picksOnKey(key) || entryForTyped(event->text()) >= 0)) {
+        event->accept();
         return;
     }
-    const int last = static_cast<int>(items_.size()) - 1;
-    switch (event->key()) {
-    case Qt::Key_Up:
-        setCurrent(std::max(0, current_ - 1));
+    if (picksOnKey(key) && model_->rowCount() > 0) {
+        pick(currentIndex().isValid() ? currentIndex().row() : 0);
+        event->accept();
         return;
-    case Qt::Key_Down:
-        setCurrent(std::min(last, current_ + 1));
-        return;
-    case Qt::Key_Home:
-        setCurrent(0);
-        return;
-    case Qt::Key_End:
-        setCurrent(last);
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        pick(current_ >= 0 ? current_ : 0);
-        return;
-    default:
-        break;
     }
-    const QString typed = event->text();
-    if (typed.size() == 1 && typed.at(0).isDigit()) {
-        if (const int entry = entryForDigit(typed.at(0).digitValue()); entry >= 0) {
-            pick(entry);
-            return;
-        }
+    // The cursor moves without picking, in every style. Qt's list starts a
+    // cursor that is not there yet on the first entry, even for End.
+    if (const auto move = cursorMoveFor(key)) {
+        const QModelIndex next =
+            *move == MoveEnd ? model_->index(model_->rowCount() - 1) : moveCursor(*move, event->modifiers());
+        if (next.isValid())
+            selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+        event->accept();
+        return;
     }
-    QWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
-void CaptionedList::wheelEvent(QWheelEvent* event) {
-    const int maxFirst = std::max(0, static_cast<int>(items_.size()) - visibleRows());
-    const int step = event->angleDelta().y() > 0 ? -1 : 1;
-    firstVisible_ = std::clamp(firstVisible_ + step, 0, maxFirst);
-    update();
+std::optional<QAbstractItemView::CursorAction> CaptionedList::cursorMoveFor(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+        return QAbstractItemView::MoveUp;
+    case Qt::Key_Down:
+        return QAbstractItemView::MoveDown;
+    case Qt::Key_Home:
+        return QAbstractItemView::MoveHome;
+    case Qt::Key_End:
+        return QAbstractItemView::MoveEnd;
+    case Qt::Key_PageUp:
+        return QAbstractItemView::MovePageUp;
+    case Qt::Key_PageDown:
+        return QAbstractItemView::MovePageDown;
+    default:
+        return std::nullopt;
+    }
+}
+
+int CaptionedList::entryForTyped(const QString& typed) const {
+    if (typed.size() != 1 || !typed.at(0).isDigit())
+        return -1;
+    const QStringList entries = items();
+    for (int i = 0; i < entries.size(); ++i)
+        if (entryDigit(entries.at(i)) == typed.at(0).digitValue())
+            return i;
+    return -1;
+}
+
+void CaptionedList::keyboardSearch(const QString& search) {
+    if (const int entry = entryForTyped(search); entry >= 0)
+        pick(entry);
+    else
+        QListView::keyboardSearch(search);
 }

@@ -1,14 +1,26 @@
 #pragma once
 
 #include <QColor>
+#include <QListView>
 #include <QStringList>
-#include <QWidget>
+#include <optional>
+
+class QStringListModel;
 
 // An always-open list under a one-line caption field (the menus, the digit
 // selectors and ◆). Picking an entry shows it in the field and emits changed();
 // with no entry picked the field shows the caption.
-class CaptionedList final : public QWidget {
+//
+// Qt's list view lays out, paints, hit-tests and scrolls the entries and moves
+// the keyboard cursor; the field above them is this list's own. What Qt calls
+// the selection is the picked entry: only a pick changes it.
+class CaptionedList final : public QListView {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
+    Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
+    Q_PROPERTY(QString text READ text)
+
 public:
     explicit CaptionedList(QWidget* parent = nullptr);
 
@@ -18,8 +30,12 @@ public:
     QString text() const;
 
     void setItems(const QStringList& items);
-    QStringList items() const { return items_; }
-    int itemIndex() const { return index_; }
+    QStringList items() const;
+    // The picked entry, -1 when none is.
+    int itemIndex() const;
+    // Shows an entry as picked without running the change handler, as code
+    // setting the index does; -1 is resetSelection().
+    void setItemIndex(int index);
 
     // Picks an entry as the child would, running the change handler.
     void pick(int index);
@@ -28,27 +44,35 @@ public:
 
     void setTextColor(const QColor& color);
 
+    // A typed digit picks the entry of that digit; other text moves the cursor
+    // as in any Qt list.
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void changed(int index);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    friend class CaptionedListEntries;
+
     int fieldHeight() const;
     int rowHeight() const;
-    int visibleRows() const;
-    int rowAt(int y) const;
-    void setCurrent(int row);
-    int entryForDigit(int digit) const;
+    void paintBoxes();
+    bool forwardToEntries(QMouseEvent* event);
+    void applyLook();
+    void showPicked(int index);
+    int entryForTyped(const QString& typed) const;
+    static std::optional<CursorAction> cursorMoveFor(int key);
 
+    QStringListModel* model_;
     QString caption_;
-    QStringList items_;
-    int index_ = -1;
-    int current_ = -1; // keyboard cursor
-    int firstVisible_ = 0;
     QColor textColor_{Qt::black};
+    int pressedRow_ = -1; // the entry under the last left press
 };

@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,26 +65,17 @@ template <typename T> bool assign(T& field, const T& value) {
 
 } // namespace
 
+// The system colours are the enabled ones: a button created disabled still
+// gets the bevel of an enabled one.
 TCuteButton::TCuteButton(QWidget* parent)
-    : QWidget(parent), color_(palette().color(QPalette::Button)),
-      bevelHighlight_(palette().color(QPalette::Light)), bevelShadow_(palette().color(QPalette::Dark)) {
+    : QAbstractButton(parent), color_(palette().color(QPalette::Active, QPalette::Button)),
+      bevelHighlight_(palette().color(QPalette::Active, QPalette::Light)),
+      bevelShadow_(palette().color(QPalette::Active, QPalette::Dark)) {
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     dropDownTimer_.setSingleShot(true);
     connect(&dropDownTimer_, &QTimer::timeout, this, &TCuteButton::dropDownTimerFired);
-}
-
-void TCuteButton::setCaption(const QString& caption) {
-    if (!assign(caption_, caption))
-        return;
-    if (shortcutId_ != 0)
-        releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QKeySequence mnemonic = QKeySequence::mnemonic(caption_);
-    if (!mnemonic.isEmpty())
-        shortcutId_ = grabShortcut(mnemonic);
-    update();
 }
 
 void TCuteButton::setColor(const QColor& color) {
@@ -219,15 +209,17 @@ void TCuteButton::paintEvent(QPaintEvent*) {
     if (isEnabled()) {
         p.setClipRect(clip);
         p.setPen(fontColor_);
-        p.drawText(place, flags, caption_);
+        p.drawText(place, flags, text());
     } else {
-        // Engraved: a light copy 1 px down-right shows through below the dark one.
+        // Engraved: a light copy 1 px down-right shows through below the dark
+        // one, both in the system button colours the bevels start with. The
+        // disabled palette's own shades are too faint for a child to read.
         p.setClipRect(clip.translated(1, 1));
-        p.setPen(palette().color(QPalette::Light));
-        p.drawText(place.translated(1, 1), flags, caption_);
+        p.setPen(palette().color(QPalette::Active, QPalette::Light));
+        p.drawText(place.translated(1, 1), flags, text());
         p.setClipRect(clip);
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawText(place, flags, caption_);
+        p.setPen(palette().color(QPalette::Active, QPalette::Dark));
+        p.drawText(place, flags, text());
     }
     p.setClipping(false);
 
@@ -297,17 +289,17 @@ void TCuteButton::pointerLeft(QPoint position) {
 
 void TCuteButton::enterEvent(QEnterEvent* event) {
     pointerEntered(event->position().toPoint());
-    QWidget::enterEvent(event);
+    QAbstractButton::enterEvent(event);
 }
 
 void TCuteButton::leaveEvent(QEvent* event) {
     pointerLeft(cursorIn(this));
-    QWidget::leaveEvent(event);
+    QAbstractButton::leaveEvent(event);
 }
 
 void TCuteButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
+        QAbstractButton::mousePressEvent(event);
         return;
     }
     setFocus(Qt::MouseFocusReason);
@@ -328,12 +320,12 @@ void TCuteButton::mouseMoveEvent(QMouseEvent* event) {
         else
             pointerLeft(at);
     }
-    QWidget::mouseMoveEvent(event);
+    QAbstractButton::mouseMoveEvent(event);
 }
 
 void TCuteButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !mousePressed_) {
-        QWidget::mouseReleaseEvent(event);
+        QAbstractButton::mouseReleaseEvent(event);
         return;
     }
     releaseMouseAt(event->position().toPoint());
@@ -366,10 +358,14 @@ void TCuteButton::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
+    // A held Enter repeats its key press; it is still one click.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
-        clickFromKey();
+        if (!event->isAutoRepeat())
+            clickFromKey();
         return;
     }
+    // Qt's button would move the focus with the arrow keys; this one leaves
+    // every other key to its screen, as a plain control does.
     QWidget::keyPressEvent(event);
 }
 
@@ -449,9 +445,10 @@ void TCuteButton::forgetPress() {
 
 bool TCuteButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut) {
+        // The only shortcut this button holds is its caption's accelerator,
+        // which Qt's button grabs; it clicks at once rather than Qt's way,
+        // a delayed animated click.
         auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (shortcutId_ == 0 || shortcut->shortcutId() != shortcutId_)
-            return QWidget::event(event);
         const QWidget* holder = parentWidget() ? parentWidget() : this;
         if (!isEnabled() || !holder->isVisible())
             return true;
@@ -461,7 +458,7 @@ bool TCuteButton::event(QEvent* event) {
             clickFromKey();
         return true;
     }
-    return QWidget::event(event);
+    return QAbstractButton::event(event);
 }
 
 // The window's activation can hand the focus over after the press that
@@ -469,7 +466,7 @@ bool TCuteButton::event(QEvent* event) {
 void TCuteButton::focusInEvent(QFocusEvent* event) {
     if (tabFocusUp_ && !mousePressed_ && !spaceHeld_)
         setBevelOuter(BevelCut::Raised);
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
 }
 
 // Qt moves the focus away from a button as it is disabled; disabling must
@@ -478,7 +475,7 @@ void TCuteButton::focusOutEvent(QFocusEvent* event) {
     spaceHeld_ = false;
     if (isEnabled())
         setBevelOuter(BevelCut::None);
-    QWidget::focusOutEvent(event);
+    QAbstractButton::focusOutEvent(event);
 }
 
 // Qt asks a focused button that is being disabled to pass the focus on. The
@@ -496,5 +493,5 @@ void TCuteButton::changeEvent(QEvent* event) {
             forgetPress();
         update();
     }
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }

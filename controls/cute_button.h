@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
 
 // The push button of every screen: a solid face with a raised inner bevel and
 // an outer bevel that tells the child what the button is doing — none at rest,
 // raised under the pointer or with the focus, lowered while pressed. A disabled
 // button keeps its bevel and shows its caption engraved.
-class TCuteButton : public QWidget {
+//
+// Qt's button keeps the caption and its accelerator and emits clicked(); the
+// press, the bevel and the painting are this button's own.
+class TCuteButton : public QAbstractButton {
     Q_OBJECT
 public:
     enum class BevelCut { None, Lowered, Raised };
@@ -21,11 +24,32 @@ public:
     enum class CaptionLayout { Top, Center, Bottom };
     Q_ENUM(CaptionLayout)
 
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor color READ color WRITE setColor)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(QColor bevelHighlightColor READ bevelHighlightColor WRITE setBevelHighlightColor)
+    Q_PROPERTY(QColor bevelShadowColor READ bevelShadowColor WRITE setBevelShadowColor)
+    Q_PROPERTY(int bevelWidth READ bevelWidth WRITE setBevelWidth)
+    Q_PROPERTY(BevelCut bevelInner READ bevelInner WRITE setBevelInner)
+    Q_PROPERTY(BevelCut bevelOuter READ bevelOuter WRITE setBevelOuter)
+    Q_PROPERTY(bool flat READ isFlat WRITE setFlat)
+    Q_PROPERTY(QColor disabledColor READ disabledColor WRITE setDisabledColor)
+    Q_PROPERTY(bool useDisabledColor READ useDisabledColor WRITE setUseDisabledColor)
+    Q_PROPERTY(CaptionAlignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(CaptionLayout captionLayout READ captionLayout WRITE setCaptionLayout)
+    Q_PROPERTY(int marginX READ marginX WRITE setMarginX)
+    Q_PROPERTY(int marginY READ marginY WRITE setMarginY)
+    Q_PROPERTY(bool showFocusRect READ showFocusRect WRITE setShowFocusRect)
+    Q_PROPERTY(bool tabFocusUp READ tabFocusUp WRITE setTabFocusUp)
+    Q_PROPERTY(QMenu* dropDownMenu READ dropDownMenu WRITE setDropDownMenu)
+    Q_PROPERTY(int dropDownDelay READ dropDownDelay WRITE setDropDownDelay)
+    Q_PROPERTY(bool egnoreContClick READ egnoreContClick WRITE setEgnoreContClick)
+
     explicit TCuteButton(QWidget* parent = nullptr);
 
     // One line; an "&" marks the accelerator letter (Alt+letter clicks).
-    void setCaption(const QString& caption);
-    QString caption() const { return caption_; }
+    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
     void setColor(const QColor& color);
     QColor color() const { return color_; }
     void setFontColor(const QColor& color);
@@ -88,10 +112,11 @@ public:
 
 public slots:
     // What a completed press does: emits clicked() unless it is to be dropped.
+    // (Called through a QAbstractButton pointer, Qt's own click() emits
+    // clicked() without this button's drop-down and EgnoreContClick rules.)
     void click();
 
 signals:
-    void clicked();
     // The modifiers and mouse buttons held at that moment and the pointer
     // position in the button's coordinates.
     void mouseEnter(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint position);
@@ -126,7 +151,6 @@ private:
     BevelCut bevelAfterKeyClick() const { return tabFocusUp_ ? BevelCut::Raised : BevelCut::None; }
     static QPoint cursorIn(const QWidget* widget);
 
-    QString caption_;
     QColor color_;
     QColor fontColor_{Qt::black};
     QColor bevelHighlight_;
@@ -147,7 +171,6 @@ private:
     int dropDownDelay_ = 0;
     bool egnoreContClick_ = false;
 
-    int shortcutId_ = 0;
     bool hovered_ = false;
     bool mousePressed_ = false; // a left press began here and is not released yet
     bool spaceHeld_ = false;

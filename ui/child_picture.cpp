@@ -7,10 +7,9 @@
 
 namespace {
 
-QPixmap drawChild() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(look::windowBackground);
-    QPainter p(&pixmap);
+// In the picture's 64 × 64 logical pixels; the painter scales them to the device.
+void drawChild(QPainter& p) {
+    p.fillRect(QRect(0, 0, 64, 64), look::windowBackground);
     p.setRenderHint(QPainter::Antialiasing);
 
     const QColor skin(0xFF, 0xDB, 0xB8);
@@ -71,12 +70,16 @@ QPixmap drawChild() {
     p.setPen(QPen(QColor(0xA0, 0x30, 0x30), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(28.5, 25, 7, 5), 200 * 16, 140 * 16);
-    return pixmap;
 }
 
 } // namespace
 
-QPixmap childPicture() {
-    static const QPixmap picture = drawChild();
-    return picture;
+ChildPicture::ChildPicture(QWidget* parent) : QLabel(parent) {
+    setFixedSize(64, 64);
+    setAccessibleName(QStringLiteral("こどもの え"));
+}
+
+void ChildPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    drawChild(p);
 }

@@ -84,10 +84,9 @@ Shape* shape(QWidget* parent, const QString& name, const QRect& box, const QColo
 }
 
 QLabel* childPicture(QWidget* parent, const QString& name, QPoint at) {
-    auto* image = new QLabel(parent);
+    auto* image = new ChildPicture(parent);
     image->setObjectName(name);
-    image->setGeometry(QRect(at, QSize(64, 64)));
-    image->setPixmap(::childPicture());
+    image->move(at);
     return image;
 }
 

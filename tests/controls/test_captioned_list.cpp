@@ -2,6 +2,7 @@
 #include "controls/captioned_list.h"
 #include "ui/screen_builder.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -16,6 +17,8 @@ private slots:
     void keyboardPicks_data();
     void keyboardPicks();
     void typedDigitDoesNothingInAListWithoutDigits();
+    void doubleClickAndHeldKeysPickOnce_data();
+    void doubleClickAndHeldKeysPickOnce();
 
 private:
     QPoint rowCentre(int row) const;
@@ -97,6 +100,52 @@ void CaptionedListTest::typedDigitDoesNothingInAListWithoutDigits() {
     QSignalSpy spy(list_, &CaptionedList::changed);
     QTest::keyClick(list_, Qt::Key_2);
     QVERIFY(spy.isEmpty());
+}
+
+void CaptionedListTest::doubleClickAndHeldKeysPickOnce_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("picks");
+    QTest::newRow("double click as the window system sends it") << "press release double release" << 1;
+    QTest::newRow("QTest's double click") << "dclick" << 1;
+    QTest::newRow("two clicks") << "press release press release" << 2;
+    QTest::newRow("held Enter") << "Return" << 1;
+    QTest::newRow("held space") << "Space" << 1;
+    QTest::newRow("held digit") << "3" << 1;
+}
+
+// On entry 3; a held key sends its press, the presses of its auto-repeat, its release.
+void CaptionedListTest::doubleClickAndHeldKeysPickOnce() {
+    QFETCH(QString, input);
+    QFETCH(int, picks);
+    QWidget* entries = list_->viewport();
+    const QModelIndex three = list_->model()->index(3, 0);
+    const QPoint at = list_->visualRect(three).center();
+    list_->selectionModel()->setCurrentIndex(three, QItemSelectionModel::NoUpdate);
+    const QHash<QString, QEvent::Type> mouse{{"press", QEvent::MouseButtonPress},
+                                             {"release", QEvent::MouseButtonRelease},
+                                             {"double", QEvent::MouseButtonDblClick}};
+    QSignalSpy spy(list_, &CaptionedList::changed);
+    for (const QString& step : input.split(u' ')) {
+        if (mouse.contains(step)) {
+            QMouseEvent event(mouse[step], at, entries->mapToGlobal(at), Qt::LeftButton,
+                              step == "release" ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(entries, &event);
+        } else if (step == "dclick") {
+            QTest::mouseDClick(entries, Qt::LeftButton, {}, at);
+        } else {
+            const Qt::Key key = step == "Return"  ? Qt::Key_Return
+                                : step == "Space" ? Qt::Key_Space
+                                                  : Qt::Key_3;
+            const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Space ? " " : step;
+            for (const bool repeated : {false, true, true}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, repeated);
+                QApplication::sendEvent(list_, &press);
+            }
+            QTest::keyRelease(list_, key);
+        }
+    }
+    QCOMPARE(spy.size(), picks);
+    QCOMPARE(list_->itemIndex(), 3);
 }
 
 QTEST_MAIN(CaptionedListTest)

@@ -1,5 +1,6 @@
 #include "controls/cute_button.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
@@ -51,6 +52,16 @@ class TestCuteButton : public QObject {
     void press() { QTest::mousePress(window(), Qt::LeftButton, {}, pointer_); }
     void release() { QTest::mouseRelease(window(), Qt::LeftButton, {}, pointer_); }
 
+    // A key held down: its press, the presses its auto-repeat sends, its release.
+    void holdKey(Qt::Key key) {
+        const QString text = key == Qt::Key_Return ? QStringLiteral("\r") : QStringLiteral(" ");
+        for (bool repeated : {false, true, true, true}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, repeated);
+            QApplication::sendEvent(a_, &press);
+        }
+        QTest::keyRelease(a_, key);
+    }
+
     // Plays a script of user actions on the first button.
     void play(const QString& steps, QWidget& otherWindow) {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
@@ -78,6 +89,8 @@ class TestCuteButton : public QObject {
                 QTest::keyClick(a_, Qt::Key_A);
             else if (step == "enter")
                 QTest::keyClick(a_, Qt::Key_Return);
+            else if (step == "enterHeld" || step == "spaceHeld")
+                holdKey(step == "enterHeld" ? Qt::Key_Return : Qt::Key_Space);
             else if (step == "alt")
                 QTest::keyClick(host_.get(), Qt::Key_G, Qt::AltModifier);
             else if (step == "away" || step == "back") {
@@ -155,6 +168,8 @@ private slots:
         QTest::newRow("space cancelled, no TabFocusUp")
             << "focus space key spaceUp" << false << 0 << Bevel::None;
         QTest::newRow("Enter") << "focus enter" << true << 1 << Bevel::Raised;
+        QTest::newRow("held Enter") << "focus enterHeld" << true << 1 << Bevel::Raised;
+        QTest::newRow("held space") << "focus spaceHeld" << true << 1 << Bevel::Raised;
         QTest::newRow("accelerator") << "alt" << true << 1 << Bevel::Raised;
         // Disabling keeps the bevel and gives the focus to no other button.
         QTest::newRow("disabled, mouse") << "focus disable hover press release" << true << 0 << Bevel::Raised;
@@ -215,14 +230,24 @@ private slots:
         QTest::newRow("disabled face colour") << true << QColor(128, 128, 128);
     }
 
+    // In the system button colours, which the bevels start with; the disabled
+    // palette's own shades (#BEBEBE in Qt's palette) are too faint to read.
     void disabledCaptionIsEngraved() {
         QFETCH(bool, useDisabledColor);
         QFETCH(QColor, expectedFace);
+        QCOMPARE(TCuteButton().bevelShadowColor(),
+                 QApplication::palette().color(QPalette::Active, QPalette::Dark));
+        const QColor faintLight(0xF0, 0xF0, 0xF1), faintDark(0xBE, 0xBE, 0xBF);
+        QPalette palette = a_->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Light, faintLight);
+        palette.setColor(QPalette::Disabled, QPalette::Dark, faintDark);
+        a_->setPalette(palette);
         a_->setUseDisabledColor(useDisabledColor);
         a_->setEnabled(false);
         const QImage image = picture(a_);
         QCOMPARE(image.pixelColor(2, 2), expectedFace);
         QVERIFY(boxOf(image, ink).isEmpty());
+        QVERIFY(boxOf(image, faintLight).isEmpty() && boxOf(image, faintDark).isEmpty());
         const QRect dark = boxOf(image, systemDark);
         QVERIFY(!dark.isEmpty());
         // The light copy lies 1 px right and down, under the dark one.

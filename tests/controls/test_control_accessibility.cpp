@@ -1,0 +1,126 @@
+// What a screen reader meets on every screen: each button and list named, with
+// its role, each list's entries as its children, painted where they are said
+// to be.
+#include "app/menu_screen.h"
+#include "app/screens.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
+#include "tests/support/program.h"
+#include "tests/support/temp_kyozai.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+namespace {
+
+// The controls of this screen, not of the lesson screens the menu owns.
+template <typename Control> QList<Control*> controlsOf(QWidget* screen) {
+    QList<Control*> own;
+    for (Control* control : screen->findChildren<Control*>())
+        if (control->window() == screen)
+            own << control;
+    return own;
+}
+
+// The lists are shown and enabled as in the middle of a test problem or a drill run.
+void showLists(QWidget* screen) {
+    for (CaptionedList* list : controlsOf<CaptionedList>(screen)) {
+        list->setEnabled(true);
+        list->show();
+    }
+}
+
+// Everything reachable from an interface, as a screen reader walks it.
+QSet<QAccessibleInterface*> tree(QAccessibleInterface* root) {
+    QSet<QAccessibleInterface*> reached{root};
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* child = root->child(i))
+            reached += tree(child);
+    return reached;
+}
+
+} // namespace
+
+class ControlAccessibilityTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempKyozai> folder_;
+    std::unique_ptr<StartedProgram> program_;
+    QWidget* screen_ = nullptr;
+
+    void screens() {
+        QTest::addColumn<QString>("screen");
+        for (int n = 1; n <= 13; ++n)
+            QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << QStringLiteral("Form%1").arg(n);
+    }
+
+private slots:
+    void initTestCase() {
+        folder_ = std::make_unique<TempKyozai>();
+        program_ = std::make_unique<StartedProgram>();
+    }
+    void init() {
+        QFETCH(QString, screen);
+        screen_ = screen == "Form1" ? static_cast<QWidget*>(Form1) : Form1->findChild<QWidget*>(screen);
+        QVERIFY(screen_);
+        screen_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen_));
+        showLists(screen_);
+    }
+    void cleanup() {
+        if (screen_)
+            screen_->hide();
+    }
+
+    void everyControlIsNamedWithItsRole_data() { screens(); }
+    void everyControlIsNamedWithItsRole() {
+        const QSet<QAccessibleInterface*> reached = tree(QAccessible::queryAccessibleInterface(screen_));
+        for (TCuteButton* button : controlsOf<TCuteButton>(screen_)) {
+            if (!button->isVisibleTo(screen_))
+                continue;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(reached.contains(iface));
+            QCOMPARE(iface->role(), QAccessible::PushButton);
+            QVERIFY(!button->caption().isEmpty());
+            QCOMPARE(iface->text(QAccessible::Name), button->caption().remove(u'&'));
+        }
+        for (CaptionedList* list : controlsOf<CaptionedList>(screen_)) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+            QVERIFY(reached.contains(iface));
+            QCOMPARE(iface->role(), QAccessible::List);
+            const bool submits = list->caption().isEmpty() && list->items() == QStringList{"◆"};
+            QCOMPARE(iface->text(QAccessible::Name), submits ? "こたえを だす" : list->caption().trimmed());
+            QVERIFY(!iface->text(QAccessible::Name).isEmpty());
+            QCOMPARE(iface->text(QAccessible::Value), list->text());
+            QStringList children;
+            for (int i = 0; i < iface->childCount(); ++i) {
+                QCOMPARE(iface->child(i)->role(), QAccessible::ListItem);
+                children << iface->child(i)->text(QAccessible::Name);
+            }
+            QCOMPARE(children, list->items());
+        }
+    }
+
+    // The menu, the digit lists, ◆ and the drills' time list alike.
+    void clickingAnEntrysRectPicksIt_data() { screens(); }
+    void clickingAnEntrysRectPicksIt() {
+        QWindow* window = screen_->windowHandle();
+        for (CaptionedList* list : controlsOf<CaptionedList>(screen_)) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+            const QSignalBlocker noHandler(list); // the pick, not what the lesson makes of it
+            for (const int entry : {iface->childCount() - 1, 0}) {
+                showLists(screen_);
+                const QRect rect = iface->child(entry)->rect();
+                QVERIFY2(!rect.isEmpty(), qPrintable(list->objectName()));
+                QTest::mouseClick(window, Qt::LeftButton, {}, window->mapFromGlobal(rect.center()));
+                QCOMPARE(list->itemIndex(), entry);
+                QVERIFY(iface->child(entry)->state().selected);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ControlAccessibilityTest)
+#include "test_control_accessibility.moc"
