@@ -14,7 +14,8 @@ QString spokenName(const CaptionedList* list) {
     if (!list->accessibleName().isEmpty())
         return list->accessibleName();
     const QString caption = list->caption().trimmed();
-    if (caption.isEmpty() && list->items() == QStringList{QStringLiteral("◆")})
+    const QStringList items = list->items();
+    if (caption.isEmpty() && items.size() == 1 && items.first().trimmed() == QStringLiteral("◆"))
         return QStringLiteral("こたえを だす");
     return caption;
 }

@@ -90,7 +90,8 @@ private slots:
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
             QVERIFY(reached.contains(iface));
             QCOMPARE(iface->role(), QAccessible::List);
-            const bool submits = list->caption().isEmpty() && list->items() == QStringList{"◆"};
+            const bool submits = list->caption().isEmpty() && list->items().size() == 1 &&
+                                 list->items().first().trimmed() == "◆";
             QCOMPARE(iface->text(QAccessible::Name), submits ? "こたえを だす" : list->caption().trimmed());
             QVERIFY(!iface->text(QAccessible::Name).isEmpty());
             QCOMPARE(iface->text(QAccessible::Value), list->text());
