@@ -1,11 +1,14 @@
 # make run  — install what is missing, build, prepare the program folder, start the program
 # make test — the same set-up, then every test on the offscreen platform
+# make package — the Debian package of the installed program
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps configure bench clean format-check clang-check
+.PHONY: run test build deps configure bench clean format-check clang-check package
 
-run: build
+# Only the program and its folder (sounds, help file, tables), not the tests.
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target poruna
 	cd $(BUILD_DIR) && ./poruna
 
 test: build
@@ -19,6 +22,11 @@ configure: deps
 
 deps:
 	@sh tools/install_packages.sh
+
+package: configure
+	@sh tools/install_packages.sh package
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installed_files
+	cd $(BUILD_DIR) && cpack
 
 bench: build
 	sh bench/run_startup_bench.sh $(BUILD_DIR)

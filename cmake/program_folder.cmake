@@ -29,17 +29,20 @@ add_custom_target(lesson_tables ALL
   VERBATIM)
 
 # A fresh copy of the supplied tables, remade whenever the source changes. The
-# tests copy it into a temporary folder of their own; the program never reads it.
-set(PORUNA_TEST_KYOZAI ${CMAKE_BINARY_DIR}/tests/kyozai-seed)
+# tests copy it into a temporary folder of their own, and the installed program
+# carries it as the tables each user starts with; the program folder never uses it.
+set(PORUNA_SUPPLIED_KYOZAI ${CMAKE_BINARY_DIR}/tests/kyozai-seed)
+set(PORUNA_SUPPLIED_KYOZAI_FILES ${PORUNA_SUPPLIED_KYOZAI}/kazu.db ${PORUNA_SUPPLIED_KYOZAI}/dorill.db
+                                 ${PORUNA_SUPPLIED_KYOZAI}/kuku.db)
 add_custom_command(
-  OUTPUT ${PORUNA_TEST_KYOZAI}/kazu.db ${PORUNA_TEST_KYOZAI}/dorill.db ${PORUNA_TEST_KYOZAI}/kuku.db
-  COMMAND make_kyozai ${PORUNA_SEED_SOURCE} ${PORUNA_TEST_KYOZAI}
+  OUTPUT ${PORUNA_SUPPLIED_KYOZAI_FILES}
+  COMMAND make_kyozai ${PORUNA_SEED_SOURCE} ${PORUNA_SUPPLIED_KYOZAI}
   DEPENDS make_kyozai ${PORUNA_SEED_SCRIPTS}
   COMMENT "Making the supplied lesson tables for the tests"
   VERBATIM)
 
 add_custom_target(program_folder ALL
   DEPENDS ${PORUNA_PROGRAM_FOLDER}/oto/pipo.wav "${PORUNA_PROGRAM_FOLDER}/ポルナ.hlp"
-          ${PORUNA_TEST_KYOZAI}/kazu.db ${PORUNA_TEST_KYOZAI}/dorill.db ${PORUNA_TEST_KYOZAI}/kuku.db)
+          ${PORUNA_SUPPLIED_KYOZAI_FILES})
 add_dependencies(program_folder lesson_tables)
 add_dependencies(poruna program_folder)
