@@ -44,7 +44,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir theme(QString::fromLocal8Bit(argv[1]));
-    const QImage picture = childPicture().toImage();
+    // Drawn once at the largest size and shrunk for the smaller ones.
+    constexpr int largest = 256;
+    QImage picture(largest, largest, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&picture);
+        p.scale(largest / 64.0, largest / 64.0);
+        paintChildPicture(p);
+    }
     for (int size : iconSizes) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         const QString file = theme.filePath(folder + QStringLiteral("/poruna.png"));

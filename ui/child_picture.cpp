@@ -5,10 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-
-// In the picture's 64 × 64 logical pixels; the painter scales them to the device.
-void drawChild(QPainter& p) {
+void paintChildPicture(QPainter& p) {
     p.fillRect(QRect(0, 0, 64, 64), look::windowBackground);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -72,8 +69,6 @@ void drawChild(QPainter& p) {
     p.drawArc(QRectF(28.5, 25, 7, 5), 200 * 16, 140 * 16);
 }
 
-} // namespace
-
 ChildPicture::ChildPicture(QWidget* parent) : QLabel(parent) {
     setFixedSize(64, 64);
     setAccessibleName(QStringLiteral("こどもの え"));
@@ -81,5 +76,5 @@ ChildPicture::ChildPicture(QWidget* parent) : QLabel(parent) {
 
 void ChildPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    drawChild(p);
+    paintChildPicture(p);
 }
