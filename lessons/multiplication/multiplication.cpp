@@ -39,7 +39,7 @@ QStringList selectorEntries() {
 
 TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"), QStringLiteral("ポルナ")) {
     showSetsStudyMode_ = false;
-    addTitle(QStringLiteral("Shape24"), QRect(56, 22, 289, 41), QPoint(72, 30),
+    addTitle(QStringLiteral("Shape24"), QRect(56, 22, 300, 41), QPoint(72, 30),
              QStringLiteral("かけ算：かけ算と九九"));
     problemLabel_ =
         build::label(this, QStringLiteral("Label4"), QPoint(72, boardTop), look::rounded(27), look::navy);
