@@ -1,13 +1,22 @@
-// かけ算：かけ算と九九 — its problems, explanations, chart and the rules of its menu items, without a window.
+// かけ算：かけ算と九九 — its problems, explanations, chart and the rules of its menu items, without a
+// window; then the screen driven through its controls on the whole program with a copy of the tables.
 #include "app/lesson_state.h"
+#include "app/screens.h"
+#include "controls/caption_label.h"
+#include "controls/data_grid.h"
+#include "lessons/multiplication/multiplication.h"
 #include "lessons/multiplication/multiplication_expressions.h"
 #include "lessons/multiplication/multiplication_menu_items.h"
 #include "lessons/multiplication/multiplication_screen_texts.h"
 #include "tests/support/fakes.h"
+#include "tests/support/lesson_driver.h"
+#include "tests/support/program.h"
 #include "tests/support/seeded_random.h"
+#include "tests/support/temp_kyozai.h"
 
 #include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 using namespace multiplicationScreen;
 
@@ -33,6 +42,22 @@ private slots:
     void chartCellsAreNumberedRowByRow_data();
     void chartCellsAreNumberedRowByRow();
     void chartFrameAndColours();
+
+    void cleanup();
+    void studyThenTestCycle_data();
+    void studyThenTestCycle();
+    void kukuListIsReadAgainAndHasNoTest();
+    void chartQuestionIsAnsweredInItsCell();
+
+private:
+    // The program, started by the tests that drive the screen.
+    void start();
+    QColor colour(int label) const { return Form12->label(label)->palette().color(QPalette::WindowText); }
+    QStringList cues() const { return playedCues(*program_->platform.media); }
+    ScriptedRandom* random() const { return program_->platform.random; }
+    std::unique_ptr<TempKyozai> folder_;
+    std::unique_ptr<StartedProgram> program_;
+    std::unique_ptr<LessonDriver> d_;
 };
 
 void MultiplicationTest::everyTextOfAScriptedProblem_data() {
@@ -395,6 +420,166 @@ void MultiplicationTest::chartFrameAndColours() {
     QCOMPARE(chartCellColour, QColor(0, 128, 128));
     QCOMPARE(askedCellColour, QColor(255, 0, 0));
     QCOMPARE(chartHeadingColour, QColor(0, 0, 0));
+}
+
+// --- the screen ---
+
+void MultiplicationTest::start() {
+    folder_ = std::make_unique<TempKyozai>();
+    program_ = std::make_unique<StartedProgram>();
+    lessonState().soundsEnabled = 1;
+    d_ = std::make_unique<LessonDriver>(Form12);
+}
+
+void MultiplicationTest::cleanup() {
+    d_.reset();
+    program_.reset();
+    folder_.reset();
+}
+
+void MultiplicationTest::studyThenTestCycle_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("explanationStart");
+    QTest::addColumn<QStringList>("prompts");  // study, test
+    QTest::addColumn<QStringList>("captions"); // the left and right lists, shown empty
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QString>("equation");
+    QTest::addColumn<int>("entered");
+    const QStringList expression{
+        "「こたえ」ボタンを おしてね！」",
+        "かけられる数を「ひだり」で、かける数を「みぎ」で\rえらんでから ◆を おしてね！"};
+    const QStringList number{"「こたえ」ボタンを おしてね！", "こたえを えらんでから ◆を おしてね！"};
+    const QString strawberries =
+        "イチゴが 5 コずつ はいっている  \rはこが 7 つ あるよ。\rぜんぶで イチゴが いくつ "
+        "あるかを \rもとめる しきは？";
+    const QStringList leftRight{"ひだり", " みぎ"}, tensOnes{"\u3000十", "\u3000一"};
+    QTest::newRow("expression 5 x 7: ひだり 5, みぎ 7 is right")
+        << 0 << QList<int>{2, 3} << strawberries << "5 コ を 7 かい たすのは" << expression << leftRight
+        << QStringList{"pick 3 5", "pick 2 7"} << "こたえ：5 x 7 = " << 57;
+    QTest::newRow("expression reversed: 7 x 5 is wrong")
+        << 0 << QList<int>{2, 3} << strawberries << "5 コ を 7 かい たすのは" << expression << leftRight
+        << QStringList{"pick 3 7", "pick 2 5"} << "こたえ：5 x 7 = " << 75;
+    QTest::newRow("paper and pencil: 6 x 4 + 50 = 74")
+        << 3 << QList<int>{3, 1, 2}
+        << "１まい 6 円の かみを 4 まいと 50 円の \rえんぴつを かうと、ぜんぶで いくら？"
+        << "かみの ねだんを" << number << tensOnes << QStringList{"pick 3 7", "pick 2 4"}
+        << "\u30006 * 4 + 50 = 74" << 74;
+    QTest::newRow("split 7 x 14: only 一 chosen is 8")
+        << 4 << QList<int>{5, 1} << "7 x 14 の こたえは？"
+        << "九九 がつかえるように 14 を" << number << tensOnes << QStringList{"pick 2 8"}
+        << "\u3000\u30007 * 14 = 7 * (7 + 7) \r\u3000\u3000\u3000\u3000  \u3000= 7 * 7 + 7 * 7\r"
+           "\u3000\u3000\u3000 \u3000    = 98"
+        << 8;
+}
+
+void MultiplicationTest::studyThenTestCycle() {
+    QFETCH(int, menu);
+    QFETCH(QList<int>, draws);
+    QFETCH(QStringList, prompts);
+    const QString next = QStringLiteral("「つぎへ」ボタンで すすめてね！");
+    start();
+    random()->script(draws);
+    d_->run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    QTEST(d_->caption(4), "problem");
+    QVERIFY(!d_->enabled(4) && d_->enabled(5));
+    QCOMPARE(d_->caption(3), prompts[0]);
+    d_->act("answer");
+    QFETCH(QString, explanationStart);
+    QVERIFY2(d_->caption(5).startsWith(explanationStart), qPrintable(d_->caption(5)));
+    QVERIFY(d_->enabled(4) && !d_->enabled(5));
+    QCOMPARE(d_->caption(3), next);
+
+    // The switch to a test clears the board and tells the first kind again: the same draws, the same problem.
+    random()->script(draws);
+    d_->run({"mode", "next"});
+    QVERIFY(d_->caption(5).isEmpty());
+    QCOMPARE(d_->caption(3), prompts[1]);
+    QTEST(d_->caption(4), "problem");
+    QVERIFY(!d_->enabled(4) && !d_->enabled(5));
+    QTEST((QStringList{Form12->comboBox(3)->text(), Form12->comboBox(2)->text()}), "captions");
+    QFETCH(QStringList, picks);
+    d_->run(picks + QStringList{"pick 4 0"});
+    QTEST(d_->caption(5), "equation");
+    QTEST(lessonState().enteredAnswer, "entered");
+    const bool right = lessonState().enteredAnswer == lessonState().correctAnswer;
+    QCOMPARE(d_->caption(7), right ? "○" : "×");
+    QCOMPARE(cues(), QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
+                         QStringList(picks.size(), "bun.wav") +
+                         QStringList{right ? "pinpon.wav" : "bubuu.wav"});
+    QVERIFY(d_->enabled(4) && !d_->enabled(5) && Form12->comboBox(2)->isVisible());
+    QCOMPARE(d_->caption(3), next);
+
+    // Back to study: the board stays, and the kinds start again from the first.
+    d_->act("mode");
+    QVERIFY(!d_->caption(7).isEmpty() && Form12->comboBox(2)->isVisible() && d_->enabled(4));
+    random()->script(draws);
+    d_->act("next");
+    QTEST(d_->caption(4), "problem");
+}
+
+void MultiplicationTest::kukuListIsReadAgainAndHasNoTest() {
+    start();
+    auto* grid = Form12->findChild<DataGrid*>("DBGrid1");
+    lessonState().menuItem = 4; // left by another screen: every showing starts from item 1
+    d_->act("open");
+    QCOMPARE(lessonState().menuItem, 1);
+    d_->act("menu 1");
+    QVERIFY(grid->isVisible() && !d_->enabled(4));
+    QCOMPARE(grid->y(), 128);
+    QCOMPARE(d_->caption(3), QStringLiteral("メニューを えらんでね！"));
+    const QList<QVariantList> rows =
+        rowsInFile(folder_->kyozai("kuku.db"), "select kakezan, kotae, yomi from kuku");
+    QCOMPARE(grid->model()->rowCount(), rows.size());
+    QCOMPARE(grid->model()->index(80, 2).data().toString(), rows.at(80).at(2).toString());
+    QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString() + QString::number(grid->columnWidth(2)),
+             QStringLiteral("おぼえかた220"));
+
+    const int played = cues().size();
+    d_->act("mode");
+    QCOMPARE(program_->platform.boxes->shown, QStringList{"information: このメニューには テストは ないよ。"});
+    QCOMPARE(lessonState().mode, StudyMode);
+    QCOMPARE(Form12->cuteButton(3)->caption(), QStringLiteral("べんきょう"));
+    QVERIFY(grid->isVisible() && !d_->enabled(4));
+    QCOMPARE(cues().size(), played);
+}
+
+void MultiplicationTest::chartQuestionIsAnsweredInItsCell() {
+    start();
+    auto* panel = Form12->findChild<QWidget*>("Panel1");
+    d_->run({"open", "menu 2"});
+    QVERIFY(panel->isVisible() && !d_->enabled(4));
+    QCOMPARE(panel->geometry(), QRect(176, 128, 424, 404));
+    QCOMPARE(d_->caption(6), chartReadingHint);
+    QCOMPARE(d_->caption(37), QStringLiteral("6"));
+
+    // The switch to a test puts the chart away until the first question shows it again.
+    random()->script({1, 2}); // 2 x 3, Label37
+    d_->run({"mode", "next"});
+    QVERIFY(panel->isVisible() && d_->caption(6).isEmpty());
+    QCOMPARE(d_->caption(37) + d_->caption(107), QStringLiteral("?2 x 3 ="));
+    QCOMPARE(Form12->label(107)->pos(), QPoint(328, 550));
+    QCOMPARE(colour(37), QColor(255, 0, 0));
+    QCOMPARE(d_->caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
+
+    // Back in study mode the question stays open, and 一 = 6 alone answers it.
+    d_->run({"mode", "pick 2 6", "pick 4 0"});
+    QCOMPARE(d_->caption(37) + d_->caption(107) + d_->caption(7), QStringLiteral("62 x 3 = 6○"));
+    QCOMPARE(colour(37), QColor(255, 0, 0));
+
+    // つぎへ turns every cell teal again before the next cell is asked.
+    random()->script({7, 7}); // 8 x 8, Label96
+    d_->act("next");
+    QCOMPARE(d_->caption(37) + d_->caption(96), QStringLiteral("6?"));
+    for (int cell = 26; cell <= 106; ++cell)
+        QCOMPARE(colour(cell), cell == 96 ? QColor(255, 0, 0) : QColor(0, 128, 128));
+
+    // Left open, the question gives its cell back on the next showing of the chart, still red.
+    d_->run({"menu 2"});
+    QCOMPARE(d_->caption(96) + d_->caption(107), QStringLiteral("64"));
+    QCOMPARE(colour(96), QColor(255, 0, 0));
+    QCOMPARE(Form12->label(107)->pos(), QPoint(616, 550));
 }
 
 QTEST_MAIN(MultiplicationTest)
