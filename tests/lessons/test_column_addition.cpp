@@ -11,6 +11,8 @@
 #include "tests/support/seeded_random.h"
 #include "ui/media_player.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -43,6 +45,7 @@ private slots:
     void testEntryGoesColumnByColumn_data();
     void testEntryGoesColumnByColumn();
     void hintShowsItsThirtyFiveLines();
+    void aDoubleClickOnDiamondEntersOneColumn();
 
 private:
     FakePlatform* platform_ = nullptr;
@@ -400,6 +403,27 @@ void ColumnAdditionTest::hintShowsItsThirtyFiveLines() {
     QVERIFY(memo->isHidden());
     QCOMPARE(d.caption(3), QStringLiteral("「メニュー」を えらんでね！"));
     QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+}
+
+// A child double-clicks ◆ after the ones column: that is one entry, not the
+// ones column and then an empty tens column judged ×.
+void ColumnAdditionTest::aDoubleClickOnDiamondEntersOneColumn() {
+    LessonDriver d(screen_);
+    platform_->random->script({3, 55, 68});
+    d.run({"open", "menu 0", "mode", "next", "pick 3 1", "pick 2 3"});
+    CaptionedList* diamond = screen_->comboBox(4);
+    QWidget* entries = diamond->viewport();
+    const QPoint at = diamond->visualRect(diamond->model()->index(0, 0)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, entries->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(entries, &event);
+    }
+    QCOMPARE(lessonState().entryStep, 1);
+    QCOMPARE(d.caption(9), QStringLiteral("3"));
+    QVERIFY(d.caption(12).isEmpty());
+    QCOMPARE(d.caption(3), QStringLiteral("十のくらいどうしをたしたこたえを\rえらんでから、◆をおしてね！"));
 }
 
 QTEST_MAIN(ColumnAdditionTest)
