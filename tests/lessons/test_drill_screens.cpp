@@ -14,6 +14,8 @@
 #include "tests/support/program.h"
 #include "tests/support/temp_kyozai.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -184,6 +186,17 @@ QStringList toRun(const QString& screen, const QStringList& then = {}, int timeI
     return actions << QStringLiteral("time %1").arg(timeItem) << then;
 }
 
+// Runs one statement on the table file through a connection of its own.
+void onTable(const QString& file, const QString& statement) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-writer");
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase("test-writer");
+}
+
 const QString answerPrompt = "こたえを えらんでから ◆を おしてね！";
 const QString finished = "おつかれさま！";
 
@@ -207,6 +220,7 @@ private slots:
     void eachProblemIsJudgedOnceAndOnlyWhenAsked_data();
     void eachProblemIsJudgedOnceAndOnlyWhenAsked();
     void twoRunsOnTwoScreensShareTheTable();
+    void anAnswerTheTableRefusesIsNotCounted();
 
 private:
     DrillDriver driver(const QString& screen) const { return DrillDriver(drill(screen), program_->platform); }
@@ -576,6 +590,27 @@ void DrillScreensTest::twoRunsOnTwoScreensShareTheTable() {
     QVERIFY(rowsInTable().isEmpty());
     addition.run({"right"});
     QCOMPARE(rowsInTable(), QStringList{"1|\u300011 + 21|32|32| ○"});
+}
+
+void DrillScreensTest::anAnswerTheTableRefusesIsNotCounted() {
+    const DrillDriver d = driver("Form13");
+    d.run(toRun("Form13", {"start"}));
+    const QString table = folder_->kyozai("dorill.db");
+    onTable(table, "CREATE TRIGGER refuse BEFORE INSERT ON dorill BEGIN SELECT RAISE(ABORT, 'full'); END");
+    d.act("right");
+    const QStringList& shown = program_->platform.boxes->shown;
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith("error: kyozai の dorill.db に かきこめません。\nfull"),
+             qPrintable(shown[0]));
+    QCOMPARE(lessonState().correctCount, 0);
+    QCOMPARE(d.enabled(), QStringLiteral("digits submit"));
+    QCOMPARE(d.caption(2), answerPrompt);
+
+    // The problem is still open: once the table takes rows again it is logged, once.
+    onTable(table, "DROP TRIGGER refuse");
+    d.run({"submit", "submit", "stop"});
+    QCOMPARE(rowsInTable(), QStringList{"1|\u30002 x 3|6|6| ○"});
+    QCOMPARE(d.caption(7), QStringLiteral("せいせき： 100 てん"));
 }
 
 QTEST_MAIN(DrillScreensTest)
