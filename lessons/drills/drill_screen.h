@@ -36,7 +36,6 @@ public:
     ~DrillScreen() override;
 
     const DrillScreenRules& rules() const { return rules_; }
-    DrillSession& session() const { return *session_; }
 
     void FormShow() override;
     void ComboBox1Change(int index) override;

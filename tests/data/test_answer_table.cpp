@@ -31,6 +31,7 @@
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <memory>
 
@@ -79,6 +80,14 @@ QList<QVariantList> shownRows(const QAbstractItemModel& model) {
     return rows;
 }
 
+// Tells the parent it got this far, then dies without any clean-up.
+[[noreturn]] void dieNow() {
+    std::fputs("dying\n", stdout);
+    std::fflush(stdout);
+    std::raise(SIGKILL);
+    std::abort();
+}
+
 // The child process: answers or empties, then dies without any clean-up.
 int dieWhile(const QString& what, int count) {
     TDataModule1 data;
@@ -91,17 +100,12 @@ int dieWhile(const QString& what, int count) {
         for (data.DorillQuery->first(); count-- > 0;)
             data.DorillQuery->deleteCurrent();
     }
-    std::fputs("dying\n", stdout);
-    std::fflush(stdout);
-    std::raise(SIGKILL);
-    return 0;
+    dieNow();
 }
 
 // The engine calls this from a trigger, in the middle of a statement.
 void dieInsideTheEngine(sqlite3_context*, int, sqlite3_value**) {
-    std::fputs("dying\n", stdout);
-    std::fflush(stdout);
-    std::raise(SIGKILL);
+    dieNow();
 }
 
 // Gives the answer table's connection a function die() that kills the
@@ -158,9 +162,7 @@ int drillDiesWhile(const QString& what, int count) {
             std::printf("%d|%s|%d|%d|%s\n", row.number, qPrintable(row.problem), row.correctAnswer,
                         row.enteredAnswer, qPrintable(row.mark));
         }
-        std::fputs("dying\n", stdout);
-        std::fflush(stdout);
-        std::raise(SIGKILL);
+        dieNow();
     }
     for (const QString& shown : program.platform.boxes->shown)
         std::fprintf(stderr, "%s\n", qPrintable(shown));

@@ -1,12 +1,10 @@
-// The three timed drills driven through their controls: a run's score, time
-// and answer rows, the countdown and its time-out, the enabled controls from
-// state to state, and the rules that keep a run honest.
+// The three timed drills driven through their controls: a run's score, time,
+// cues and answer rows, the enabled controls from state to state, the
+// countdown and its time-out, and the rules that keep a run honest.
 #include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
@@ -23,8 +21,8 @@
 
 namespace {
 
-// The message boxes of the fake platform, with time passing while the
-// information box stays open, as it does while the child reads it.
+// The fake platform's message boxes, with time passing while the information
+// box stays open, as it does while the child reads it.
 class TimedMessageBoxes final : public MessageBoxes {
 public:
     explicit TimedMessageBoxes(ScriptedMessageBoxes& boxes) : boxes_(boxes) {}
@@ -41,21 +39,17 @@ private:
     ScriptedMessageBoxes& boxes_;
 };
 
-// Drives a drill screen as the child would, by short words:
-//   "open", "back", "close"        show it, もくじへ, the close box
-//   "menu <i>", "time <i>"         pick a problem kind, a time limit
-//   "start", "next" [draws]        スタート, つぎへ; the problem's draws are
-//                                  scripted first: the given ones ("4,6,6")
-//                                  or the screen's own for that problem
-//   "stop", "result"               ストップ, けっか
-//   "right", "wrong", "submit"     pick the digits of the answer (of the answer
-//                                  with another ones digit) and ◆; ◆ alone
-//   "tick <n>"                     n seconds pass; Timer3 ticks while it runs
-//   "wait <n>"                     n seconds pass on the clock only
-//   "clock <hh:mm:ss>"             sets the clock
+// Drives a drill screen as the child would, by short words: "open", "back"
+// (もくじへ), "close" (the close box), "menu <i>", "time <i>", "start" and
+// "next" (with the problem's draws scripted first: the given ones, "start
+// 4,6,6", or the screen's own for that problem), "stop", "result", "right" and
+// "wrong" (the digits of the answer, or of the answer with another ones digit,
+// then ◆), "submit" (◆ alone), "tick <n>" (n seconds pass, Timer3 ticking
+// while it runs), "wait <n>" (n seconds pass) and "clock <hh:mm:ss>".
 class DrillDriver {
 public:
-    DrillDriver(DrillScreen* screen, FakePlatform& platform) : screen_(screen), platform_(platform) {}
+    DrillDriver(const QString& screen, FakePlatform& platform)
+        : s_(Form1->findChild<DrillScreen*>(screen)), platform_(platform) {}
 
     void run(const QStringList& actions) const {
         for (const QString& action : actions)
@@ -63,65 +57,56 @@ public:
     }
 
     void act(const QString& action) const {
-        const QStringList w = action.split(u' ');
-        const QString& word = w[0];
+        const QString word = action.section(' ', 0, 0);
+        const QString arg = action.section(' ', 1);
+        const QStringList buttons{"back", "start", "next", "stop", "result"};
+        if (word == "start" || word == "next")
+            scriptProblem(word == "start" ? 1 : lessonState().problemCount + 1, arg);
         if (word == "open")
-            screen_->show();
+            s_->show();
         else if (word == "close")
-            screen_->close();
-        else if (word == "menu")
-            pick(1, w.value(1).toInt());
-        else if (word == "time")
-            pick(2, w.value(1).toInt());
-        else if (word == "start" || word == "next") {
-            scriptProblem(word == "start" ? 1 : lessonState().problemCount + 1, w.value(1));
-            click(word == "start" ? 3 : 4);
-        } else if (word == "stop")
-            click(5);
-        else if (word == "result")
-            click(6);
-        else if (word == "back")
-            click(2);
+            s_->close();
+        else if (word == "menu" || word == "time")
+            pick(word == "menu" ? 1 : 2, arg.toInt());
+        else if (buttons.contains(word))
+            QTest::mouseClick(s_->cuteButton(int(buttons.indexOf(word)) + 2), Qt::LeftButton);
         else if (word == "right" || word == "wrong")
             answer(word == "right");
         else if (word == "submit")
-            pick(screen_->rules().submitComboBox, 0);
+            pick(s_->rules().submitComboBox, 0);
         else if (word == "tick")
-            for (int i = 0; i < w.value(1).toInt(); ++i) {
+            for (int i = 0; i < arg.toInt(); ++i) {
                 pass(1);
                 if (timer3()->isActive())
                     QMetaObject::invokeMethod(timer3(), "timeout");
             }
         else if (word == "wait")
-            pass(w.value(1).toInt());
+            pass(arg.toInt());
         else if (word == "clock")
-            platform_.clock->at.setTime(QTime::fromString(w.value(1), "hh:mm:ss"));
-        else
-            QTest::qFail(qPrintable("unknown action: " + action), __FILE__, __LINE__);
+            platform_.clock->at.setTime(QTime::fromString(arg, "hh:mm:ss"));
     }
 
-    QTimer* timer3() const { return screen_->findChild<QTimer*>("Timer3"); }
-    DataGrid* grid() const { return screen_->findChild<DataGrid*>("DBGrid1"); }
-    QString caption(int label) const { return screen_->label(label)->caption(); }
+    QString caption(int label) const { return s_->label(label)->caption(); }
+    QStringList result() const { return {caption(5), caption(6), caption(7), caption(8)}; }
+    QTimer* timer3() const { return s_->findChild<QTimer*>("Timer3"); }
+    DataGrid* grid() const { return s_->findChild<DataGrid*>("DBGrid1"); }
 
-    // The controls the child can use now, by name.
+    // The controls the child can use now.
     QString enabled() const {
+        const DrillScreenRules& rules = s_->rules();
         QStringList on;
-        const DrillScreenRules& rules = screen_->rules();
-        if (!rules.menuEntries.isEmpty() && screen_->comboBox(1)->isEnabled())
+        if (!rules.menuEntries.isEmpty() && s_->comboBox(1)->isEnabled())
             on << "menu";
-        if (screen_->comboBox(2)->isEnabled())
+        if (s_->comboBox(2)->isEnabled())
             on << "time";
         const QStringList buttons{"start", "next", "stop", "result"};
         for (int b = 3; b <= 6; ++b)
-            if (screen_->cuteButton(b)->isEnabled())
+            if (s_->cuteButton(b)->isEnabled())
                 on << buttons[b - 3];
-        int digits = 0;
-        for (const DrillDigitSelector& selector : rules.digitSelectors)
-            digits += screen_->comboBox(selector.comboBox)->isEnabled();
-        if (digits > 0)
-            on << (digits == rules.digitSelectors.size() ? "digits" : "some digits");
-        if (screen_->comboBox(rules.submitComboBox)->isEnabled())
+        // The digit selectors are enabled and disabled together.
+        if (s_->comboBox(rules.digitSelectors.last().comboBox)->isEnabled())
+            on << "digits";
+        if (s_->comboBox(rules.submitComboBox)->isEnabled())
             on << "submit";
         return on.join(' ');
     }
@@ -129,28 +114,21 @@ public:
 private:
     void pass(int seconds) const { platform_.clock->at = platform_.clock->at.addSecs(seconds); }
 
-    void click(int button) const { QTest::mouseClick(screen_->cuteButton(button), Qt::LeftButton); }
-
     void pick(int list, int entry) const {
-        CaptionedList* l = screen_->comboBox(list);
-        if (!l->isEnabled())
+        if (!s_->comboBox(list)->isEnabled())
             QTest::qFail(qPrintable(QStringLiteral("ComboBox%1 is disabled").arg(list)), __FILE__, __LINE__);
-        l->pick(entry);
+        s_->comboBox(list)->pick(entry);
     }
 
-    // Problem n of a run: a known problem that changes from one to the next.
+    // Problem n of a run: known, and another one each time.
     void scriptProblem(int n, const QString& given) const {
         QList<int> draws;
-        if (!given.isEmpty()) {
-            for (const QString& d : given.split(u','))
-                draws << d.toInt();
-        } else if (screen_->objectName() == "Form5") {
-            draws = {2, n, 10 + n}; // kind 1: (10 + n) + (20 + n)
-        } else if (screen_->objectName() == "Form8") {
-            draws = {0, 40 + n, 2 * n}; // kind 1: (51 + n) - (2n + 1)
-        } else {
-            draws = {n, n + 1}; // (n + 1) x (n + 2)
-        }
+        for (const QString& d : given.split(u',', Qt::SkipEmptyParts))
+            draws << d.toInt();
+        if (draws.isEmpty())
+            draws = s_->objectName() == "Form5"   ? QList<int>{2, n, 10 + n}     // (10 + n) + (20 + n)
+                    : s_->objectName() == "Form8" ? QList<int>{0, 40 + n, 2 * n} // (51 + n) - (2n + 1)
+                                                  : QList<int>{n, n + 1};        // (n + 1) x (n + 2)
         platform_.random->script(draws);
     }
 
@@ -158,27 +136,21 @@ private:
         int value = lessonState().correctAnswer;
         if (!right)
             value += value % 10 == 9 ? -1 : 1;
-        for (const DrillDigitSelector& selector : screen_->rules().digitSelectors) {
-            if (selector.placeValue == 10000) {
-                if (value >= 10000)
-                    pick(selector.comboBox, 0);
-            } else if (const int digit = value / selector.placeValue % 10; digit > 0) {
+        for (const DrillDigitSelector& selector : s_->rules().digitSelectors) {
+            if (selector.placeValue == 10000 && value >= 10000)
+                pick(selector.comboBox, 0);
+            else if (const int digit = value / selector.placeValue % 10;
+                     selector.placeValue < 10000 && digit > 0)
                 pick(selector.comboBox, digit);
-            }
         }
-        pick(screen_->rules().submitComboBox, 0);
+        pick(s_->rules().submitComboBox, 0);
     }
 
-    DrillScreen* screen_;
+    DrillScreen* s_;
     FakePlatform& platform_;
 };
 
-DrillScreen* drill(const QString& name) {
-    return Form1->findChild<DrillScreen*>(name);
-}
-
-// What the child does first on each drill to reach a run (with the time limit
-// of the given item), and then.
+// What the child does first on each drill, up to the time choice, and then.
 QStringList toRun(const QString& screen, const QStringList& then = {}, int timeItem = 0) {
     QStringList actions{"open"};
     if (screen != "Form13")
@@ -186,7 +158,12 @@ QStringList toRun(const QString& screen, const QStringList& then = {}, int timeI
     return actions << QStringLiteral("time %1").arg(timeItem) << then;
 }
 
-// Runs one statement on the table file through a connection of its own.
+// One expectation for the three screens, or "addition / subtraction / multiplication".
+QString onScreen(const QString& expected, int screen) {
+    const QStringList each = expected.split(" / ");
+    return each.size() == 3 ? each.at(screen) : expected;
+}
+
 void onTable(const QString& file, const QString& statement) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-writer");
@@ -197,8 +174,8 @@ void onTable(const QString& file, const QString& statement) {
     QSqlDatabase::removeDatabase("test-writer");
 }
 
-const QString answerPrompt = "こたえを えらんでから ◆を おしてね！";
-const QString finished = "おつかれさま！";
+const QStringList screens{"Form5", "Form8", "Form13"};
+const QString timeText = QStringLiteral("じかん\u3000： %1 ふん %2 びょう");
 
 } // namespace
 
@@ -209,8 +186,6 @@ private slots:
     void cleanup();
     void aRunIsScoredAndEachAnswerLogged_data();
     void aRunIsScoredAndEachAnswerLogged();
-    void cuesOfARun_data();
-    void cuesOfARun();
     void controlsFollowTheRunsState_data();
     void controlsFollowTheRunsState();
     void timeOutEndsTheRunAfterItsLimit_data();
@@ -223,8 +198,9 @@ private slots:
     void anAnswerTheTableRefusesIsNotCounted();
 
 private:
-    DrillDriver driver(const QString& screen) const { return DrillDriver(drill(screen), program_->platform); }
+    DrillDriver driver(const QString& screen) const { return DrillDriver(screen, program_->platform); }
     QStringList rowsInTable() const;
+    QStringList cues() const;
 
     std::unique_ptr<TempKyozai> folder_;
     std::unique_ptr<StartedProgram> program_;
@@ -258,83 +234,69 @@ QStringList DrillScreensTest::rowsInTable() const {
     return rows;
 }
 
+QStringList DrillScreensTest::cues() const {
+    QStringList names;
+    for (const QString& file : playedCues(*program_->platform.media))
+        names << file.section('.', 0, 0);
+    return names;
+}
+
 void DrillScreensTest::aRunIsScoredAndEachAnswerLogged_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("result"); // Label5 … Label8
     QTest::addColumn<QStringList>("rows");   // NB|MND|KAI|KOT|HNT
-    const QString time = "じかん\u3000： %1 ふん %2 びょう";
+    QTest::addColumn<QStringList>("cues");   // of the whole run, where given
+    // The cues: show, menu, time; スタート: poon once the table is emptied (not
+    // on the multiplication drill), pipo; each digit bun; ◆ poon, right or
+    // wrong; つぎへ pipo; ストップ chararan.
     QTest::newRow("addition: 3 problems, 2 right make 66")
         << "Form5" << toRun("Form5", {"start", "right", "next", "wrong", "next", "right", "wait 65", "stop"})
-        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", time.arg(1).arg(5)}
-        << QStringList{"1|\u300011 + 21|32|32| ○", "2|\u300012 + 22|34|35| ×", "3|\u300013 + 23|36|36| ○"};
+        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", timeText.arg(1).arg(5)}
+        << QStringList{"1|\u300011 + 21|32|32| ○", "2|\u300012 + 22|34|35| ×", "3|\u300013 + 23|36|36| ○"}
+        << QStringList{"pipo", "pipo", "pipo", "poon", "pipo", "bun", "bun",  "poon",    "pipo",
+                       "bun",  "bun",  "poon", "pipo", "bun",  "bun", "poon", "chararan"};
     QTest::newRow("subtraction: 3 problems, 1 right make 33")
         << "Form8" << toRun("Form8", {"start", "wrong", "next", "right", "next", "wrong", "wait 8", "stop"})
-        << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", time.arg(0).arg(8)}
-        << QStringList{"1|\u300052 - 3|49|48| ×", "2|\u300053 - 5|48|48| ○", "3|\u300054 - 7|47|48| ×"};
+        << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", timeText.arg(0).arg(8)}
+        << QStringList{"1|\u300052 - 3|49|48| ×", "2|\u300053 - 5|48|48| ○", "3|\u300054 - 7|47|48| ×"}
+        << QStringList{};
     QTest::newRow("multiplication: an unanswered last problem counts, without a row")
         << "Form13" << toRun("Form13", {"start", "right", "next", "right", "next", "stop"})
-        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", time.arg(0).arg(0)}
-        << QStringList{"1|\u30002 x 3|6|6| ○", "2|\u30003 x 4|12|12| ○"};
+        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", timeText.arg(0).arg(0)}
+        << QStringList{"1|\u30002 x 3|6|6| ○", "2|\u30003 x 4|12|12| ○"}
+        << QStringList{"pipo", "pipo", "pipo", "bun",  "poon",    "pipo",
+                       "bun",  "bun",  "poon", "pipo", "chararan"};
     QTest::newRow("addition: a skipped problem counts, without a row")
         << "Form5" << toRun("Form5", {"start", "right", "next", "next", "wrong", "stop"})
-        << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", time.arg(0).arg(0)}
-        << QStringList{"1|\u300011 + 21|32|32| ○", "3|\u300013 + 23|36|37| ×"};
+        << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", timeText.arg(0).arg(0)}
+        << QStringList{"1|\u300011 + 21|32|32| ○", "3|\u300013 + 23|36|37| ×"} << QStringList{};
     QTest::newRow("addition: 7000 + 7000 is entered with 万 and 千")
         << "Form5" << QStringList{"open", "menu 3", "time 0", "start 4,6,6", "right", "stop"}
-        << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", time.arg(0).arg(0)}
-        << QStringList{"1|\u30007000 + 7000|14000|14000| ○"};
-    QTest::newRow("addition: three numbers in the row")
-        << "Form5" << QStringList{"open", "menu 1", "time 0", "start 4,31,22,13", "wrong", "stop"}
-        << QStringList{"もんだい： 1", "○のかず： 0", "せいせき： 0 てん", time.arg(0).arg(0)}
-        << QStringList{"1|\u300041 + 32 + 23|96|97| ×"};
+        << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", timeText.arg(0).arg(0)}
+        << QStringList{"1|\u30007000 + 7000|14000|14000| ○"} << QStringList{};
     QTest::newRow("multiplication: ◆ right after スタート submits 0")
         << "Form13" << toRun("Form13", {"start", "submit", "stop"})
-        << QStringList{"もんだい： 1", "○のかず： 0", "せいせき： 0 てん", time.arg(0).arg(0)}
-        << QStringList{"1|\u30002 x 3|6|0| ×"};
+        << QStringList{"もんだい： 1", "○のかず： 0", "せいせき： 0 てん", timeText.arg(0).arg(0)}
+        << QStringList{"1|\u30002 x 3|6|0| ×"} << QStringList{};
     QTest::newRow("subtraction: a run across midnight takes its real time")
         << "Form8" << (QStringList{"clock 23:59:30"} + toRun("Form8", {"start", "right", "wait 100", "stop"}))
-        << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", time.arg(1).arg(40)}
-        << QStringList{"1|\u300052 - 3|49|49| ○"};
+        << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", timeText.arg(1).arg(40)}
+        << QStringList{"1|\u300052 - 3|49|49| ○"} << QStringList{};
 }
 
 void DrillScreensTest::aRunIsScoredAndEachAnswerLogged() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
+    QFETCH(QStringList, cues);
     const DrillDriver d = driver(screen);
     d.run(actions);
-    QTEST((QStringList{d.caption(5), d.caption(6), d.caption(7), d.caption(8)}), "result");
+    QTEST(d.result(), "result");
     QVERIFY(d.caption(3).isEmpty() && d.caption(4).isEmpty());
     QTEST(rowsInTable(), "rows");
+    if (!cues.isEmpty())
+        QCOMPARE(this->cues(), cues);
     QVERIFY(program_->platform.boxes->shown.isEmpty());
-}
-
-void DrillScreensTest::cuesOfARun_data() {
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QStringList>("cues");
-    // show, menu, time; スタート: poon once the table is emptied, then pipo; each
-    // digit bun, ◆ poon whether right or wrong; つぎへ pipo; ストップ chararan; けっか none
-    QTest::newRow("addition: 11 + 21")
-        << "Form5" << toRun("Form5", {"start", "right", "next", "stop", "result"})
-        << QStringList{"pipo", "pipo", "pipo", "poon", "pipo", "bun", "bun", "poon", "pipo", "chararan"};
-    QTest::newRow("subtraction: 52 - 3, then 53 - 5 answered wrong")
-        << "Form8" << toRun("Form8", {"start", "right", "next", "wrong", "stop", "result"})
-        << QStringList{"pipo", "pipo", "pipo", "poon", "pipo", "bun",     "bun",
-                       "poon", "pipo", "bun",  "bun",  "poon", "chararan"};
-    QTest::newRow("multiplication: no menu, no cue for the emptying")
-        << "Form13" << toRun("Form13", {"start", "right", "next", "stop", "result"})
-        << QStringList{"pipo", "pipo", "pipo", "bun", "poon", "pipo", "chararan"};
-}
-
-void DrillScreensTest::cuesOfARun() {
-    QFETCH(QString, screen);
-    QFETCH(QStringList, actions);
-    driver(screen).run(actions);
-    QStringList cues;
-    for (const QString& file : playedCues(*program_->platform.media))
-        cues << file.section('.', 0, 0);
-    QTEST(cues, "cues");
 }
 
 void DrillScreensTest::controlsFollowTheRunsState_data() {
@@ -344,89 +306,48 @@ void DrillScreensTest::controlsFollowTheRunsState_data() {
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<bool>("tableShown");
     QTest::addColumn<bool>("counting");
-
-    QTest::newRow("addition shown") << "Form5" << QStringList{"open"} << "menu"
-                                    << "メニューを えらんでね！" << false << false;
-    QTest::newRow("subtraction shown") << "Form8" << QStringList{"open"} << "menu"
-                                       << "メニューを えらんでね！" << false << false;
-    QTest::newRow("multiplication shown: the time list and ◆ are open")
-        << "Form13" << QStringList{"open"} << "time submit"
-        << "じかんを えらんでね！" << false << false;
-    for (const QString s : {"Form5", "Form8"})
-        QTest::newRow(qPrintable(s + ": a kind chosen")) << s << QStringList{"open", "menu 0"} << "menu time"
-                                                         << "じかんを えらんでね！" << false << false;
-
-    struct Common {
-        const char* state;
-        QStringList actions; // after the time choice
-        QString enabled[3];  // addition, subtraction, multiplication
-        QString prompt[3];
-        bool tableShown;
+    // A state of the three screens after the time choice; enabled and prompt
+    // for all three, or each: "addition / subtraction / multiplication".
+    auto state = [](const char* name, const QStringList& actions, const QString& enabled,
+                    const QString& prompt, bool tableShown = false, int timeItem = 0) {
+        for (int i = 0; i < screens.size(); ++i)
+            QTest::newRow(qPrintable(screens[i] + ": " + name))
+                << screens[i] << toRun(screens[i], actions, timeItem) << onScreen(enabled, i)
+                << onScreen(prompt, i) << tableShown << (timeItem > 0);
     };
-    const QString plus = "こたえを えらんでから、◆を おしてね！";
-    const QString answered = "「つぎへ」ボタンで すすめてね！";
-    const QString next = "こたえは 大きい「くらい」から じゅんに えらんでね！";
-    const QString shown = "もういちど「けっか」ボタンを おすと きえるよ！";
-    const QList<Common> common{
-        {"time chosen",
-         {},
-         {"menu start", "menu start", "start submit"},
-         {"「スタート」ボタンを おしてね！", "「スタート」ボタンを おしてね！",
-          "「スタート」ボタンを おしてね！"},
-         false},
-        {"answering after スタート",
-         {"start"},
-         {"menu digits submit", "menu digits submit", "digits submit"},
-         {plus, answerPrompt, answerPrompt},
-         false},
-        {"answered",
-         {"start", "right"},
-         {"menu next stop digits submit", "menu next stop digits submit", "next stop digits submit"},
-         {answered, answered, answered},
-         false},
-        {"answering after つぎへ: subtraction waits for ◆ again",
-         {"start", "right", "next"},
-         {"menu next stop digits submit", "menu digits submit", "next stop digits submit"},
-         {next, answerPrompt, answerPrompt},
-         false},
-        {"finished",
-         {"start", "right", "stop"},
-         {"menu start result digits submit", "menu start result digits submit", "start result digits submit"},
-         {finished, finished, finished},
-         false},
-        {"table shown",
-         {"start", "right", "stop", "result"},
-         {"menu start result digits submit", "menu start result digits submit", "start result digits submit"},
-         {shown, shown, shown},
-         true},
-        {"table hidden again",
-         {"start", "right", "stop", "result", "result"},
-         {"menu start result digits submit", "menu start result digits submit", "start result digits submit"},
-         {finished, finished, finished},
-         false},
-        {"a new run from the table: the table goes",
-         {"start", "right", "stop", "result", "start"},
-         {"menu digits submit", "menu digits submit", "digits submit"},
-         {plus, answerPrompt, answerPrompt},
-         false},
-    };
-    const QStringList screens{"Form5", "Form8", "Form13"};
-    for (int i = 0; i < screens.size(); ++i)
-        for (const Common& c : common)
-            QTest::newRow(qPrintable(screens[i] + ": " + c.state))
-                << screens[i] << toRun(screens[i], c.actions) << c.enabled[i] << c.prompt[i] << c.tableShown
-                << false;
-    for (const QString s : {"Form5", "Form8", "Form13"}) {
-        QTest::newRow(qPrintable(s + ": a limit starts the countdown"))
-            << s << toRun(s, {"start"}, 1) << (s == "Form13" ? "digits submit" : "menu digits submit")
-            << (s == "Form5" ? plus : answerPrompt) << false << true;
+    const QString answer = "こたえを えらんでから ◆を おしてね！";
+    const QString afterStart = "こたえを えらんでから、◆を おしてね！ / " + answer + " / " + answer;
+    const QString answering = "menu digits submit / menu digits submit / digits submit";
+    const QString answered =
+        "menu next stop digits submit / menu next stop digits submit / next stop digits submit";
+    const QString finished = "menu start result digits submit / menu start result digits submit / "
+                             "start result digits submit";
+    state("time chosen", {}, "menu start / menu start / start submit", "「スタート」ボタンを おしてね！");
+    state("answering", {"start"}, answering, afterStart);
+    state("answering, counting down", {"start"}, answering, afterStart, false, 1);
+    state("answered", {"start", "right"}, answered, "「つぎへ」ボタンで すすめてね！");
+    state("answering after つぎへ: only subtraction waits for ◆ again", {"start", "right", "next"},
+          "menu next stop digits submit / menu digits submit / next stop digits submit",
+          "こたえは 大きい「くらい」から じゅんに えらんでね！ / " + answer + " / " + answer);
+    state("finished", {"start", "right", "stop"}, finished, "おつかれさま！");
+    state("table shown", {"start", "right", "stop", "result"}, finished,
+          "もういちど「けっか」ボタンを おすと きえるよ！", true);
+    state("table hidden again", {"start", "right", "stop", "result", "result"}, finished, "おつかれさま！");
+    state("a new run from the table: the table goes", {"start", "right", "stop", "result", "start"},
+          answering, afterStart);
+    const QString chooseTime = "じかんを えらんでね！";
+    for (const QString s : {"Form5", "Form8"}) {
+        QTest::newRow(qPrintable(s + ": shown")) << s << QStringList{"open"} << "menu"
+                                                 << "メニューを えらんでね！" << false << false;
+        QTest::newRow(qPrintable(s + ": a kind chosen, after a run too"))
+            << s << toRun(s, {"start", "right", "stop", "result", "menu 1"}) << "menu time" << chooseTime
+            << false << false;
     }
-    QTest::newRow("addition: a menu choice after a run clears it")
-        << "Form5" << toRun("Form5", {"start", "right", "stop", "result", "menu 1"}) << "menu time"
-        << "じかんを えらんでね！" << false << false;
-    QTest::newRow("multiplication shown again after a run")
+    QTest::newRow("Form13: shown, the time list and ◆ open")
+        << "Form13" << QStringList{"open"} << "time submit" << chooseTime << false << false;
+    QTest::newRow("Form13: shown again after a run")
         << "Form13" << toRun("Form13", {"start", "right", "stop", "result", "back", "open"}) << "time submit"
-        << "じかんを えらんでね！" << false << false;
+        << chooseTime << false << false;
 }
 
 void DrillScreensTest::controlsFollowTheRunsState() {
@@ -451,9 +372,9 @@ void DrillScreensTest::timeOutEndsTheRunAfterItsLimit_data() {
     QTest::addColumn<int>("timeItem");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("message");
-    const QString timeOut = "じかんに なったから ドリルを おわるよ！";
-    QTest::newRow("addition, 5 minutes") << "Form5" << 1 << 300 << timeOut;
-    QTest::newRow("subtraction, 10 minutes") << "Form8" << 2 << 600 << timeOut;
+    QTest::newRow("addition, 5 minutes") << "Form5" << 1 << 300 << "じかんに なったから ドリルを おわるよ！";
+    QTest::newRow("subtraction, 10 minutes")
+        << "Form8" << 2 << 600 << "じかんに なったから ドリルを おわるよ！";
     QTest::newRow("multiplication, 15 minutes")
         << "Form13" << 3 << 900 << "じかんになったから ドリルを おわるよ！";
 }
@@ -462,46 +383,41 @@ void DrillScreensTest::timeOutEndsTheRunAfterItsLimit() {
     QFETCH(QString, screen);
     QFETCH(int, timeItem);
     QFETCH(int, limit);
-    QFETCH(QString, message);
     const DrillDriver d = driver(screen);
-    QStringList& shown = program_->platform.boxes->shown;
+    const QStringList& shown = program_->platform.boxes->shown;
     // The child reads the message for 4 seconds before closing it.
     boxes_->whileInformationOpen = [this] {
         program_->platform.clock->at = program_->platform.clock->at.addSecs(4);
     };
-    d.run(toRun(screen, {"start", "right", "next"}, timeItem));
-    d.act(QStringLiteral("tick %1").arg(limit - 1));
+    d.run(toRun(screen, {"start", "right", "next", QStringLiteral("tick %1").arg(limit - 1)}, timeItem));
     QVERIFY(shown.isEmpty());
     const QString before = d.enabled();
     d.act("tick 1");
+    QFETCH(QString, message);
     QCOMPARE(shown, QStringList{"information: " + message});
-    const QString time = QStringLiteral("じかん\u3000： %1 ふん 4 びょう").arg(limit / 60);
-    QCOMPARE((QStringList{d.caption(5), d.caption(6), d.caption(7), d.caption(8)}),
-             (QStringList{"もんだい： 2", "○のかず： 1", "せいせき： 50 てん", time}));
-    QVERIFY(d.caption(3).isEmpty() && d.caption(4).isEmpty());
-    QVERIFY(!d.timer3()->isActive());
-    // The time-out changes no control: the problem on screen can still be answered.
+    QCOMPARE(d.result(), (QStringList{"もんだい： 2", "○のかず： 1", "せいせき： 50 てん",
+                                      timeText.arg(limit / 60).arg(4)}));
+    QVERIFY(d.caption(3).isEmpty() && d.caption(4).isEmpty() && !d.timer3()->isActive());
+    // No control changes: the problem on screen is still answered, logged and counted.
     QCOMPARE(d.enabled(), before);
-    d.run({"right", "wait 10", "stop"});
-    QCOMPARE(d.caption(7), QStringLiteral("せいせき： 100 てん"));
-    QCOMPARE(d.caption(8), QStringLiteral("じかん\u3000： %1 ふん 14 びょう").arg(limit / 60));
+    d.run({"right", "wait 10", "stop", "tick 1000"});
+    QCOMPARE(d.result().mid(2), (QStringList{"せいせき： 100 てん", timeText.arg(limit / 60).arg(14)}));
     QCOMPARE(rowsInTable().size(), 2);
-    d.act("tick 1000");
     QCOMPARE(shown.size(), 1);
 }
 
 void DrillScreensTest::theCountdownBelongsToItsRun_data() {
     QTest::addColumn<QString>("screen");
-    QTest::addColumn<QStringList>("actions"); // after a run with a limit of 5 minutes started
-    QTest::addColumn<int>("ticksToTimeOut");  // after the actions; 0: no time-out comes
+    QTest::addColumn<QStringList>("actions"); // after スタート with a limit of 5 minutes
+    QTest::addColumn<int>("ticksToTimeOut");  // then; 0: no time-out comes
     QTest::newRow("a menu choice ends it") << "Form5" << QStringList{"right", "menu 2"} << 0;
     QTest::newRow("a menu choice and a time choice end it")
         << "Form8" << QStringList{"tick 100", "menu 1", "time 1"} << 0;
-    QTest::newRow("もくじへ ends it, and the screen shown again has none")
+    QTest::newRow("もくじへ ends it; shown again, none runs")
         << "Form13" << QStringList{"right", "back", "tick 400", "open"} << 0;
     QTest::newRow("the close box ends it") << "Form5" << QStringList{"tick 299", "close"} << 0;
     QTest::newRow("ストップ ends it") << "Form8" << QStringList{"right", "stop"} << 0;
-    QTest::newRow("a new run counts its own limit from スタート")
+    QTest::newRow("a new run counts its own limit from its スタート")
         << "Form13" << QStringList{"tick 200", "right", "stop", "start"} << 300;
 }
 
@@ -510,28 +426,22 @@ void DrillScreensTest::theCountdownBelongsToItsRun() {
     QFETCH(QStringList, actions);
     QFETCH(int, ticksToTimeOut);
     const DrillDriver d = driver(screen);
-    d.run(toRun(screen, {"start"}, 1));
-    d.run(actions);
-    QStringList& shown = program_->platform.boxes->shown;
-    if (ticksToTimeOut > 0) {
-        d.act(QStringLiteral("tick %1").arg(ticksToTimeOut - 1));
-        QVERIFY(shown.isEmpty());
-        d.act("tick 1");
-        QCOMPARE(shown.size(), 1);
-    } else {
-        QVERIFY(!d.timer3()->isActive());
-        d.act("tick 1000");
-        QVERIFY(shown.isEmpty());
-    }
+    d.run(toRun(screen, QStringList{"start"} + actions, 1));
+    const QStringList& shown = program_->platform.boxes->shown;
+    QCOMPARE(d.timer3()->isActive(), ticksToTimeOut > 0);
+    d.act(QStringLiteral("tick %1").arg(ticksToTimeOut > 0 ? ticksToTimeOut - 1 : 1000));
+    QVERIFY(shown.isEmpty());
+    d.act("tick 1");
+    QCOMPARE(shown.size(), ticksToTimeOut > 0 ? 1 : 0);
 }
 
 void DrillScreensTest::eachProblemIsJudgedOnceAndOnlyWhenAsked_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("score");    // Label7 after the last ストップ; empty: none taken
-    QTest::addColumn<QStringList>("last"); // the cues of the last action
-    for (const QString s : {"Form5", "Form8", "Form13"})
+    QTest::addColumn<QString>("score");    // Label7 at the end
+    QTest::addColumn<QStringList>("last"); // the cues of the last action; none: it did nothing
+    for (const QString s : screens)
         QTest::newRow(qPrintable(s + ": a second ◆ on the same problem does nothing"))
             << s << toRun(s, {"start", "right", "submit", "wrong", "stop"}) << 1 << "せいせき： 100 てん"
             << QStringList{"chararan"};
@@ -543,8 +453,8 @@ void DrillScreensTest::eachProblemIsJudgedOnceAndOnlyWhenAsked_data() {
         << QStringList{"bun", "bun"};
     QTest::newRow("multiplication: ◆ before スタート does nothing")
         << "Form13" << QStringList{"open", "submit"} << 0 << "" << QStringList{};
-    // The problem of the last showing is not this showing's: without the rule,
-    // a row numbered 0 and a result of 0 problems would follow.
+    // Without the rule the last showing's problem would be logged again and a
+    // result of 0 problems could follow.
     QTest::newRow("multiplication: ◆ on the screen shown again after a run does nothing")
         << "Form13" << toRun("Form13", {"start", "right", "stop", "back", "open", "submit"}) << 1 << ""
         << QStringList{};
@@ -554,18 +464,14 @@ void DrillScreensTest::eachProblemIsJudgedOnceAndOnlyWhenAsked() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
     const DrillDriver d = driver(screen);
-    RecordingMediaDevice& media = *program_->platform.media;
     d.run(actions.mid(0, actions.size() - 1));
-    const int cuesBefore = static_cast<int>(playedCues(media).size());
+    const qsizetype cuesBefore = cues().size();
     const QString promptBefore = d.caption(2);
     d.act(actions.last());
-    QStringList last;
-    for (const QString& file : playedCues(media).mid(cuesBefore))
-        last << file.section('.', 0, 0);
-    QTEST(last, "last");
+    QTEST(cues().mid(cuesBefore), "last");
     QTEST(int(rowsInTable().size()), "rows");
     QTEST(d.caption(7), "score");
-    if (last.isEmpty()) { // nothing answered: nothing changed
+    if (cues().size() == cuesBefore) {
         QCOMPARE(d.caption(2), promptBefore);
         QCOMPARE(d.enabled(), QStringLiteral("time submit"));
     }
@@ -575,7 +481,6 @@ void DrillScreensTest::twoRunsOnTwoScreensShareTheTable() {
     const DrillDriver addition = driver("Form5");
     addition.run(toRun("Form5", {"start", "right", "next", "wrong", "stop", "back"}));
     QCOMPARE(rowsInTable().size(), 2);
-
     const DrillDriver times = driver("Form13");
     times.run(toRun("Form13", {"start"}));
     QVERIFY(rowsInTable().isEmpty());
@@ -584,12 +489,8 @@ void DrillScreensTest::twoRunsOnTwoScreensShareTheTable() {
     QCOMPARE(times.grid()->model()->rowCount(), 1);
     QCOMPARE(times.grid()->model()->index(0, 1).data().toString(), QStringLiteral("\u30002 x 3"));
     times.run({"back"});
-
-    // and the first screen's next run removes the second's.
     addition.run(toRun("Form5", {"start"}));
     QVERIFY(rowsInTable().isEmpty());
-    addition.run({"right"});
-    QCOMPARE(rowsInTable(), QStringList{"1|\u300011 + 21|32|32| ○"});
 }
 
 void DrillScreensTest::anAnswerTheTableRefusesIsNotCounted() {
@@ -604,9 +505,7 @@ void DrillScreensTest::anAnswerTheTableRefusesIsNotCounted() {
              qPrintable(shown[0]));
     QCOMPARE(lessonState().correctCount, 0);
     QCOMPARE(d.enabled(), QStringLiteral("digits submit"));
-    QCOMPARE(d.caption(2), answerPrompt);
-
-    // The problem is still open: once the table takes rows again it is logged, once.
+    // Still open: once the table takes rows again it is logged, once.
     onTable(table, "DROP TRIGGER refuse");
     d.run({"submit", "submit", "stop"});
     QCOMPARE(rowsInTable(), QStringList{"1|\u30002 x 3|6|6| ○"});
