@@ -1,17 +1,17 @@
 #include "lessons/drills/subtraction_drill.h"
 
+#include "lessons/drills/drill_screen_rules.h"
+
 TForm8::TForm8(QWidget* parent)
-    : DrillScreen(parent,
-                  {QStringLiteral("Form8"),
-                   QStringLiteral("ひき算：ドリル"),
-                   QRect(56, 32, 225, 41),
-                   QPoint(64, 40),
-                   QRect(64, 144, 140, 27),
-                   QRect(64, 200, 240, 40),
-                   QPoint(72, 608),
-                   {QStringLiteral("２けたから"), QStringLiteral("３けたから")},
-                   QRect(800, 32, 130, 73),
-                   {{DigitPlace::Tens, 4, {832, 280, 31, 225}}, {DigitPlace::Ones, 3, {864, 280, 31, 225}}},
-                   5,
-                   QRect(896, 280, 31, 57),
-                   QStringLiteral("メニューを えらんでね！")}) {}
+    : DrillScreen(parent, subtractionDrillRules(),
+                  {.titleFrame = {56, 32, 225, 41},
+                   .titleAt = {64, 40},
+                   .problemNumberAt = {64, 144},
+                   .problemAt = {64, 200},
+                   .firstResultAt = {64, 304},
+                   .promptAt = {72, 608},
+                   .menuBox = {800, 32, 130, 73},
+                   .digitBoxes = {{832, 280, 31, 225}, {864, 280, 31, 225}},
+                   .submitBox = {896, 280, 31, 57},
+                   .answerTableAt = {246, 593},
+                   .emptyBarAboveClock = true}) {}

@@ -3,11 +3,21 @@
 // dies midway), answers that survive a crash, and a table file swapped or
 // removed while the program runs.
 #include "app/error_report.h"
+#include "app/lesson_state.h"
+#include "app/menu_screen.h"
+#include "app/screens.h"
+#include "controls/captioned_list.h"
+#include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
+#include "lessons/drills/drill_problems.h"
+#include "lessons/drills/drill_run.h"
+#include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_table.h"
 #include "tests/support/fakes.h"
+#include "tests/support/program.h"
+#include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
 
 #include <QAbstractItemModelTester>
@@ -16,11 +26,19 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
 #include <memory>
+
+// The engine's own types, enough to hand it a function of ours.
+struct sqlite3;
+struct sqlite3_context;
+struct sqlite3_value;
 
 namespace {
 
@@ -62,6 +80,14 @@ QList<QVariantList> shownRows(const QAbstractItemModel& model) {
     return rows;
 }
 
+// Tells the parent it got this far, then dies without any clean-up.
+[[noreturn]] void dieNow() {
+    std::fputs("dying\n", stdout);
+    std::fflush(stdout);
+    std::raise(SIGKILL);
+    std::abort();
+}
+
 // The child process: answers or empties, then dies without any clean-up.
 int dieWhile(const QString& what, int count) {
     TDataModule1 data;
@@ -74,10 +100,73 @@ int dieWhile(const QString& what, int count) {
         for (data.DorillQuery->first(); count-- > 0;)
             data.DorillQuery->deleteCurrent();
     }
-    std::fputs("dying\n", stdout);
-    std::fflush(stdout);
-    std::raise(SIGKILL);
-    return 0;
+    dieNow();
+}
+
+// The engine calls this from a trigger, in the middle of a statement.
+void dieInsideTheEngine(sqlite3_context*, int, sqlite3_value**) {
+    dieNow();
+}
+
+// Gives the answer table's connection a function die() that kills the
+// process, for a trigger to call while スタート deletes the rows.
+bool teachTheEngineToDie() {
+    using SqlFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
+    using CreateFunction =
+        int (*)(sqlite3*, const char*, int, int, void*, SqlFunction, SqlFunction, void (*)(sqlite3_context*));
+    constexpr int utf8 = 1;
+    void* engine = dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_NOLOAD);
+    const auto create =
+        engine ? reinterpret_cast<CreateFunction>(dlsym(engine, "sqlite3_create_function")) : nullptr;
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        const QVariant handle = QSqlDatabase::database(name, false).driver()->handle();
+        if (!name.startsWith("DorillQuery") || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            continue;
+        sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+        return create && create(db, "die", 0, utf8, nullptr, dieInsideTheEngine, nullptr, nullptr) == 0;
+    }
+    return false;
+}
+
+// The child process of the drill: the real multiplication drill with no
+// limit, answering (right, wrong, right, …) and dying right after the count-th
+// ◆ returns; or dying inside スタート, where the trigger calls die().
+int drillDiesWhile(const QString& what, int count) {
+    StartedProgram program;
+    auto deals = Seam<RandomSource>::install(std::make_unique<SeededRandom>());
+    lessonState().soundsEnabled = 1;
+    auto* drill = Form1->findChild<DrillScreen*>("Form13");
+    drill->show();
+    drill->comboBox(2)->pick(0);
+    if (what == "clearing") {
+        DataModule1->RequeryDorill();
+        if (!teachTheEngineToDie())
+            std::fputs("the engine cannot be taught to die\n", stderr);
+        drill->cuteButton(3)->click();
+    } else {
+        drill->cuteButton(3)->click();
+        for (int n = 1; n <= count; ++n) {
+            if (n > 1)
+                drill->cuteButton(4)->click();
+            const LessonState& s = lessonState();
+            if (n % 2 == 1) {
+                if (s.correctAnswer >= 10)
+                    drill->comboBox(4)->pick(s.correctAnswer / 10);
+                drill->comboBox(3)->pick(s.correctAnswer % 10);
+            }
+            drill->comboBox(5)->pick(0);
+            // What ◆ has written once it returned.
+            const AnswerRow row =
+                answerRow(s.problemCount, {DrillOperator::Times, {s.operand1, s.operand2}, s.correctAnswer},
+                          s.enteredAnswer);
+            std::printf("%d|%s|%d|%d|%s\n", row.number, qPrintable(row.problem), row.correctAnswer,
+                        row.enteredAnswer, qPrintable(row.mark));
+        }
+        dieNow();
+    }
+    for (const QString& shown : program.platform.boxes->shown)
+        std::fprintf(stderr, "%s\n", qPrintable(shown));
+    return 1;
 }
 
 } // namespace
@@ -94,6 +183,8 @@ private slots:
     void failedEmptyingLeavesTheTableUntouched();
     void programDyingMidwayLosesNoAnswerAndHalvesNoEmptying_data();
     void programDyingMidwayLosesNoAnswerAndHalvesNoEmptying();
+    void drillDyingMidwayLosesNoAnswerAndHalvesNoEmptying_data();
+    void drillDyingMidwayLosesNoAnswerAndHalvesNoEmptying();
     void answersFollowTheTableFileWhenItIsSwapped_data();
     void answersFollowTheTableFileWhenItIsSwapped();
 
@@ -245,6 +336,60 @@ void AnswerTableTest::programDyingMidwayLosesNoAnswerAndHalvesNoEmptying() {
             QCOMPARE(rows.at(199 + n).at(1).toString(), answer(n).problem);
 }
 
+void AnswerTableTest::drillDyingMidwayLosesNoAnswerAndHalvesNoEmptying_data() {
+    QTest::addColumn<QString>("dying");
+    QTest::addColumn<int>("count");       // answers given
+    QTest::addColumn<QString>("trigger"); // where スタート dies, on a table of 200 rows
+    QTest::newRow("right after the first ◆ returned") << "answering" << 1 << "";
+    QTest::newRow("right after the fourth ◆ returned, a wrong answer") << "answering" << 4 << "";
+    QTest::newRow("right after the seventh ◆ returned") << "answering" << 7 << "";
+    QTest::newRow("スタート, before the first row is deleted")
+        << "clearing" << 0 << "BEFORE DELETE ON dorill WHEN old.NB = 1";
+    QTest::newRow("スタート, after 99 of 200 rows")
+        << "clearing" << 0 << "BEFORE DELETE ON dorill WHEN old.NB = 100";
+    QTest::newRow("スタート, after the last row, before the commit")
+        << "clearing" << 0 << "AFTER DELETE ON dorill WHEN old.NB = 200";
+}
+
+void AnswerTableTest::drillDyingMidwayLosesNoAnswerAndHalvesNoEmptying() {
+    QFETCH(QString, dying);
+    QFETCH(int, count);
+    QFETCH(QString, trigger);
+    fill(dorill(), 200);
+    if (!trigger.isEmpty())
+        onFile(dorill(), {"CREATE TRIGGER die_here " + trigger + " BEGIN SELECT die(); END"});
+    const QList<QVariantList> before = inFile();
+    tester_.reset();
+    data_.reset();
+    QProcess child;
+    child.setWorkingDirectory(folder_->folder());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--drill-dies-while", dying, QString::number(count)});
+    QVERIFY(child.waitForFinished(60000));
+    const QStringList said = QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(said.value(said.size() - 1) == "dying",
+             child.readAllStandardError().constData()); // it got that far
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    QCOMPARE(rowsInFile(dorill(), "PRAGMA integrity_check"), QList<QVariantList>{{"ok"}});
+    if (dying == "clearing") {
+        QCOMPARE(inFile(), before); // untouched, not half emptied
+        return;
+    }
+    // Emptied by スタート, then every answer ◆ returned from is in the file.
+    QStringList rows;
+    for (const QVariantList& row : inFile()) {
+        QStringList fields;
+        for (const QVariant& field : row)
+            fields << field.toString();
+        rows << fields.join('|');
+    }
+    QCOMPARE(rows, said.mid(0, count));
+}
+
 void AnswerTableTest::answersFollowTheTableFileWhenItIsSwapped_data() {
     QTest::addColumn<bool>("putBack"); // a fresh copy of the table, or none
     QTest::newRow("replaced by a fresh copy: the next answer goes into it") << true;
@@ -271,6 +416,10 @@ void AnswerTableTest::answersFollowTheTableFileWhenItIsSwapped() {
 }
 
 int main(int argc, char* argv[]) {
+    if (argc == 4 && qstrcmp(argv[1], "--drill-dies-while") == 0) {
+        QApplication application(argc, argv);
+        return drillDiesWhile(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    }
     if (argc == 4 && qstrcmp(argv[1], "--die-while") == 0) {
         QCoreApplication application(argc, argv);
         return dieWhile(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
