@@ -20,6 +20,7 @@
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
 #include "ui/help_viewer.h"
+#include "ui/keyboard_focus.h"
 #include "ui/look.h"
 #include "ui/media_player.h"
 #include "ui/message_boxes.h"
@@ -31,6 +32,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -131,6 +133,7 @@ void TForm1::buildControls(QWidget* client) {
             t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
         auto screen = t.screen;
         connectGuarded(b, &TCuteButton::clicked, this, [this, screen] { openLesson(screen()); });
+        buttons_ << b;
     }
 
     image1_ = build::childPicture(client, QStringLiteral("Image1"), QPoint(0, 576));
@@ -141,6 +144,9 @@ void TForm1::buildControls(QWidget* client) {
         build::button(client, QStringLiteral("CuteButton2"), QRect(840, 592, 90, 30),
                       QStringLiteral("おわる"), look::navy, look::cream, look::rounded(15, true));
     connectGuarded(quit, &TCuteButton::clicked, this, [this] { CuteButton2Click(); });
+    buttons_ << quit;
+    // Tab goes down the topics as they are numbered, the left column first.
+    keyboard::setTabChain(this, buttons_);
 
     build::clockStatusBar(client, 680);
 }
@@ -186,6 +192,19 @@ void TForm1::VersionInfoClick() {
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     requestTermination();
+}
+
+// The arrow keys go from a button to the nearest one that way: up and down
+// a column, left and right across.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (keyboard::isArrowKey(event->key()) && event->modifiers() == Qt::NoModifier) {
+        if (QWidget* from = focusWidget(); from && buttons_.contains(from))
+            if (QWidget* to = keyboard::neighbour(from, event->key(), buttons_))
+                to->setFocus(Qt::TabFocusReason);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

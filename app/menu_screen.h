@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
 class QTimer;
@@ -27,6 +28,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -36,4 +38,6 @@ private:
     QTimer* timer3_ = nullptr;
     CaptionLabel* label5_ = nullptr;
     QWidget* image1_ = nullptr;
+    // The topic buttons as numbered, then おわる: the tab order.
+    QList<QWidget*> buttons_;
 };

@@ -11,6 +11,7 @@
 
 namespace {
 constexpr int frame = 2;
+constexpr qreal focusOutline = 2; // as wide as the frame around the entries
 const QColor boxShadow(0x80, 0x80, 0x80);
 const QColor boxLight(0xE0, 0xE0, 0xE0);
 
@@ -144,7 +145,10 @@ void CaptionedList::showPicked(int index) {
 }
 
 void CaptionedList::resetSelection() {
+    ++timesEmptied_;
     selectionModel()->clear();
+    if (hasFocus() && model_->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
     scrollToTop();
     update();
 }
@@ -201,6 +205,14 @@ void CaptionedList::paintBoxes() {
     const QRect list(0, fieldHeight(), width(), height() - fieldHeight());
     if (list.height() > 0)
         drawSunkenBox(p, list, paper);
+    // The list the keys go to is outlined, so a child on the keyboard sees
+    // which column a typed digit lands in.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), focusOutline));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(focusOutline / 2, focusOutline / 2, -focusOutline / 2,
+                                           -focusOutline / 2));
+    }
 }
 
 // A mouse event sent to the list as a whole (by a test or an automation
@@ -286,6 +298,11 @@ void CaptionedList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Left and right are the screen's: they go to the list beside this one.
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        event->ignore();
+        return;
+    }
     // The cursor moves without picking, in every style. Qt's list starts a
     // cursor that is not there yet on the first entry, even for End.
     if (const auto move = cursorMoveFor(key)) {
@@ -297,6 +314,21 @@ void CaptionedList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+// Coming from the keyboard, the cursor stands on an entry at once, so Enter
+// picks what the child sees; Qt does that only the first time a list is
+// focused, and a list emptied for a new answer has lost its cursor.
+void CaptionedList::focusInEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::MouseFocusReason && !currentIndex().isValid() && model_->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
+    QListView::focusInEvent(event);
+    update();
+}
+
+void CaptionedList::focusOutEvent(QFocusEvent* event) {
+    QListView::focusOutEvent(event);
+    update();
 }
 
 std::optional<QAbstractItemView::CursorAction> CaptionedList::cursorMoveFor(int key) {

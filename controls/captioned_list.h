@@ -41,6 +41,9 @@ public:
     void pick(int index);
     // No entry picked, caption restored; runs no handler.
     void resetSelection();
+    // How often the list has been emptied for a new answer: a screen sees
+    // from it that a step asks the child for one.
+    int timesEmptied() const { return timesEmptied_; }
 
     void setTextColor(const QColor& color);
 
@@ -58,6 +61,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     friend class CaptionedListEntries;
@@ -75,4 +80,5 @@ private:
     QString caption_;
     QColor textColor_{Qt::black};
     int pressedRow_ = -1; // the entry under the last left press
+    int timesEmptied_ = 0;
 };

@@ -383,9 +383,10 @@ void TCuteButton::releaseSpace() {
     spaceHeld_ = false;
     dropDownTimer_.stop();
     QPointer<TCuteButton> self(this);
+    const QWidget* focusBefore = window()->focusWidget();
     click();
     if (self)
-        setBevelOuter(bevelAfterKeyClick());
+        setBevelOuter(bevelAfterClickFrom(focusBefore));
 }
 
 // Enter and the accelerator: a complete press in one go. The lowered bevel is
@@ -395,12 +396,18 @@ void TCuteButton::clickFromKey() {
     setBevelOuter(BevelCut::Lowered);
     repaint();
     QPointer<TCuteButton> self(this);
+    const QWidget* focusBefore = window()->focusWidget();
     if (dropDownMenu_ && dropDownDelay_ <= 0)
         showDropDown();
     else
         click();
     if (self)
-        setBevelOuter(bevelAfterKeyClick());
+        setBevelOuter(bevelAfterClickFrom(focusBefore));
+}
+
+TCuteButton::BevelCut TCuteButton::bevelAfterClickFrom(const QWidget* focusBefore) const {
+    const bool focusSentOn = isEnabled() && window()->focusWidget() != focusBefore;
+    return focusSentOn ? BevelCut::None : bevelAfterKeyClick();
 }
 
 void TCuteButton::startDropDown() {

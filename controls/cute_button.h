@@ -149,6 +149,10 @@ private:
     void showDropDown();
     void forgetPress();
     BevelCut bevelAfterKeyClick() const { return tabFocusUp_ ? BevelCut::Raised : BevelCut::None; }
+    // After a click from the keyboard: as bevelAfterKeyClick(), unless the
+    // click's handler sent the focus on to another control and this button,
+    // still enabled, is left without it (a disabled one keeps its bevel).
+    BevelCut bevelAfterClickFrom(const QWidget* focusBefore) const;
     static QPoint cursorIn(const QWidget* widget);
 
     QColor color_;

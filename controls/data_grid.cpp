@@ -146,6 +146,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), columns_(new GridColum
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setStretchLastSection(false);
     setWordWrap(false);
+    // Tab leaves the grid for the next control rather than walking its cells.
+    setTabKeyNavigation(false);
     connect(columns_, &QAbstractItemModel::modelReset, this, [this] { applyWidths(); });
 }
 

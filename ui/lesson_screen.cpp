@@ -6,6 +6,7 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "ui/keyboard_focus.h"
 #include "ui/look.h"
 #include "ui/poruna_error.h"
 #include "ui/screen_builder.h"
@@ -226,26 +227,101 @@ void LessonScreen::finishBuilding() {
     for (auto b = buttons_.cbegin(); b != buttons_.cend(); ++b) {
         const ButtonRole role = b.key();
         if (roleHandlers_.contains(role))
-            connectGuarded(b.value(), &TCuteButton::clicked, this,
-                           [this, role] { roleHandlers_.value(role)(); });
+            connectStep(b.value(), &TCuteButton::clicked, [this, role] { roleHandlers_.value(role)(); });
     }
     if (hasMenu_)
-        if (auto* menu = findChild<CaptionedList*>(QStringLiteral("ComboBox1")))
-            connectGuarded(menu, &CaptionedList::changed, this,
-                           [this](int index) { ComboBox1Change(index); });
+        if (CaptionedList* list = menu())
+            connectStep(list, &CaptionedList::changed, [this](int index) { ComboBox1Change(index); });
     for (int i = 0; i < digitLists_.size(); ++i)
-        connectGuarded(comboBox(digitLists_.at(i).comboBox), &CaptionedList::changed, this,
-                       [this, i](int index) { DigitPicked(digitLists_.at(i), index); });
+        connectStep(comboBox(digitLists_.at(i).comboBox), &CaptionedList::changed,
+                    [this, i](int index) { DigitPicked(digitLists_.at(i), index); });
     if (submitList_)
-        connectGuarded(submitList_, &CaptionedList::changed, this, [this] { SubmitPicked(); });
+        connectStep(submitList_, &CaptionedList::changed, [this] { SubmitPicked(); });
     // Between problems the lists wait as every problem leaves them.
     for (const DigitList& d : digitLists_)
         listsDisabledBetweenProblems_ ? comboBox(d.comboBox)->setEnabled(false)
                                       : comboBox(d.comboBox)->hide();
     if (submitList_)
         listsDisabledBetweenProblems_ ? submitList_->setEnabled(false) : submitList_->hide();
+    // The menu comes first in reading order, being topmost, then the digit
+    // lists left to right and ◆; the buttons follow row by row.
+    QList<QWidget*> lists, buttons;
+    for (CaptionedList* list : findChildren<CaptionedList*>(Qt::FindDirectChildrenOnly))
+        lists << list;
+    for (TCuteButton* b : findChildren<TCuteButton*>(Qt::FindDirectChildrenOnly))
+        buttons << b;
+    controls_ = keyboard::inReadingOrder(lists) + keyboard::inReadingOrder(buttons);
+    keyboard::setTabChain(this, controls_);
     if (showRunsAtCreation_)
         runGuarded([this] { FormShow(); });
+}
+
+CaptionedList* LessonScreen::menu() const {
+    return hasMenu_ ? findChild<CaptionedList*>(QStringLiteral("ComboBox1")) : nullptr;
+}
+
+// --- the keyboard ---
+
+LessonScreen::FocusBefore LessonScreen::focusBefore() const {
+    FocusBefore before;
+    for (const QWidget* control : controls_) {
+        before.reachable.insert(control, keyboard::reachable(control));
+        if (const auto* list = qobject_cast<const CaptionedList*>(control))
+            before.emptied.insert(control, list->timesEmptied());
+    }
+    return before;
+}
+
+// Where the child goes on after a step, in this order:
+// 1. to the first list the step made ready for an answer (shown or enabled,
+//    or emptied for the next answer): after つぎへ in test mode, the first
+//    digit list; after the first of two ◆, the lists again;
+// 2. else to the first control the step made available: after the menu
+//    choice or こたえ, つぎへ; after つぎへ in study mode, こたえ;
+// 3. else, after ◆, to つぎへ where it can be pressed;
+// 4. else where the focus is, unless the step took that control away (a
+//    button that disables itself drops the focus): then to the next control
+//    the child can reach.
+void LessonScreen::settleFocus(QWidget* origin, const FocusBefore& before) {
+    if (!isVisible())
+        return;
+    const QWidget* const screenMenu = menu();
+    for (QWidget* control : std::as_const(controls_)) {
+        const auto* list = qobject_cast<const CaptionedList*>(control);
+        if (list && control != screenMenu && keyboard::reachable(control) &&
+            (!before.reachable.value(control) || before.emptied.value(control) != list->timesEmptied())) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    for (QWidget* control : std::as_const(controls_))
+        if (keyboard::reachable(control) && !before.reachable.value(control, true)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    QWidget* next = button(ButtonRole::Next);
+    if (origin && origin == submitList_ && keyboard::reachable(next)) {
+        next->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (keyboard::reachable(focusWidget()))
+        return;
+    const qsizetype from = controls_.indexOf(origin);
+    for (qsizetype i = 1; i <= controls_.size(); ++i) {
+        QWidget* control = controls_.at((from + i) % controls_.size());
+        if (keyboard::reachable(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void LessonScreen::focusFirstControl() {
+    for (QWidget* control : std::as_const(controls_))
+        if (keyboard::reachable(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 // --- the per-screen routines ---
@@ -519,11 +595,22 @@ void LessonScreen::showEvent(QShowEvent* event) {
         return;
     centreOnScreen(this);
     runGuarded([this] { FormShow(); });
+    focusFirstControl();
 }
 
 void LessonScreen::keyPressEvent(QKeyEvent* event) {
     // A lesson screen closes only by its buttons or its close box, never by a stray Esc.
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // An arrow key a control leaves unused (any on a button, left and right in
+    // a list) goes to the nearest control that way: from one digit column to
+    // the next, from a button to the one beside it.
+    if (keyboard::isArrowKey(event->key()) && event->modifiers() == Qt::NoModifier) {
+        if (QWidget* from = focusWidget(); from && controls_.contains(from))
+            if (QWidget* to = keyboard::neighbour(from, event->key(), controls_))
+                to->setFocus(Qt::TabFocusReason);
         event->accept();
         return;
     }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/error_report.h"
+
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -96,8 +100,15 @@ protected:
     // place of the shared one.
     void setRoleHandler(ButtonRole role, std::function<void()> handler);
     // The last step of building: connects every control to its handler,
-    // through the guard, and shows the screen once where it is ready at start-up.
+    // through the guard, sets the tab order, and shows the screen once where
+    // it is ready at start-up.
     void finishBuilding();
+    // Connects a control's signal to a handler as one step of the child's:
+    // through the guard, and afterwards the keyboard focus goes where the
+    // step leaves the child to go on (settleFocus). Every list and button of
+    // a screen is connected this way.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectStep(Sender* control, Signal signal, Handler handler);
 
     // --- what ClearWork clears ---
     struct LabelRange {
@@ -190,14 +201,41 @@ protected:
     static const QString stepPrompt; // 「ステップ」ボタンで すすめてね！
 
 private:
+    // Which controls the child could reach before a step, and how often each
+    // list had been emptied for a new answer.
+    struct FocusBefore {
+        QHash<const QWidget*, bool> reachable;
+        QHash<const QWidget*, int> emptied;
+    };
+    FocusBefore focusBefore() const;
+    void settleFocus(QWidget* origin, const FocusBefore& before);
+    // A screen opens with the focus on its menu, or without one on the first
+    // control the child can use.
+    void focusFirstControl();
+    CaptionedList* menu() const;
+
     void showNextStep();
     void setListReady(CaptionedList* list, const QString& caption, bool shown);
     template <typename T> T* numbered(const QString& kind, int number) const;
 
+    // Tab goes through these: the lists, then the buttons, each in reading order.
+    QList<QWidget*> controls_;
     QMap<ButtonRole, TCuteButton*> buttons_;
     QMap<ButtonRole, std::function<void()>> roleHandlers_;
     QTimer* clockTimer_ = nullptr;
 };
+
+template <typename Sender, typename Signal, typename Handler>
+void LessonScreen::connectStep(Sender* control, Signal signal, Handler handler) {
+    QObject::connect(control, signal, this,
+                     [this, origin = QPointer<QWidget>(control), handler = std::move(handler)](auto... args) {
+                         const FocusBefore before = focusBefore();
+                         QPointer<LessonScreen> self(this);
+                         runGuarded([&] { detail::callHandler(handler, args...); });
+                         if (self)
+                             settleFocus(origin, before);
+                     });
+}
 
 // The caption a digit selector shows for its place.
 QString placeCaption(DigitPlace place);

@@ -1,6 +1,5 @@
 #include "lessons/addsub/column_subtraction.h"
 
-#include "app/error_report.h"
 #include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
@@ -54,7 +53,7 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     answerList_ = build::list(this, QStringLiteral("ComboBox2"), QRect(864, 222, 66, 225), answerCaption,
                               answerEntries(), look::rounded(19), look::navy);
     answerList_->hide();
-    connectGuarded(answerList_, &CaptionedList::changed, this, [this](int index) { ComboBox2Change(index); });
+    connectStep(answerList_, &CaptionedList::changed, [this](int index) { ComboBox2Change(index); });
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), columnSubtractionHint(),
                         look::rounded(19), look::navy),
             80, CueRepeat);

@@ -1,6 +1,5 @@
 #include "lessons/drills/drill_screen.h"
 
-#include "app/error_report.h"
 #include "app/lesson_state.h"
 #include "app/screens.h"
 #include "controls/captioned_list.h"
@@ -82,8 +81,8 @@ DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const D
     setRoleHandler(ButtonRole::Next, [this] { session_->CuteButton4Click(); });
     setRoleHandler(ButtonRole::Stop, [this] { session_->CuteButton5Click(); });
     setRoleHandler(ButtonRole::Result, [this] { session_->CuteButton6Click(); });
-    connectGuarded(comboBox(2), &CaptionedList::changed, this,
-                   [this](int index) { session_->ComboBox2Change(index); });
+    connectStep(comboBox(2), &CaptionedList::changed,
+                [this](int index) { session_->ComboBox2Change(index); });
 
     workLabels_ = {{3, 8}};
     workWidgets_ = {answerTable_};

@@ -81,6 +81,8 @@ class TestCuteButton : public QObject {
                 a_->setFocus(Qt::TabFocusReason);
             else if (step == "disable")
                 a_->setEnabled(false);
+            else if (step == "sendsOn") // the click's handler moves the focus to the other button
+                connect(a_, &TCuteButton::clicked, b_, [this] { b_->setFocus(Qt::OtherFocusReason); });
             else if (step == "space")
                 QTest::keyPress(a_, Qt::Key_Space);
             else if (step == "spaceUp")
@@ -171,6 +173,10 @@ private slots:
         QTest::newRow("held Enter") << "focus enterHeld" << true << 1 << Bevel::Raised;
         QTest::newRow("held space") << "focus spaceHeld" << true << 1 << Bevel::Raised;
         QTest::newRow("accelerator") << "alt" << true << 1 << Bevel::Raised;
+        // The click's handler sent the focus on: no bevel, as when the focus is lost.
+        QTest::newRow("Enter sends the focus on") << "sendsOn focus enter" << true << 1 << Bevel::None;
+        QTest::newRow("space sends the focus on")
+            << "sendsOn focus space spaceUp" << true << 1 << Bevel::None;
         // Disabling keeps the bevel and gives the focus to no other button.
         QTest::newRow("disabled, mouse") << "focus disable hover press release" << true << 0 << Bevel::Raised;
         QTest::newRow("disabled, space") << "focus disable space spaceUp" << true << 0 << Bevel::Raised;
