@@ -1,5 +1,7 @@
 #include "controls/captioned_list.h"
 
+#include "controls/edges.h"
+
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,7 +13,6 @@
 
 namespace {
 constexpr int frame = 2;
-constexpr qreal focusOutline = 2; // as wide as the frame around the entries
 const QColor boxShadow(0x80, 0x80, 0x80);
 const QColor boxLight(0xE0, 0xE0, 0xE0);
 
@@ -24,12 +25,7 @@ int entryDigit(const QString& entry) {
 // A box sunk into the screen, filled with paper.
 void drawSunkenBox(QPainter& p, const QRect& r, const QColor& paper) {
     p.fillRect(r, paper);
-    p.setPen(boxShadow);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(boxLight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    paintEdges(p, r, 1, boxShadow, boxLight);
 }
 
 bool picksOnKey(int key) {
@@ -208,10 +204,8 @@ void CaptionedList::paintBoxes() {
     // The list the keys go to is outlined, so a child on the keyboard sees
     // which column a typed digit lands in.
     if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), focusOutline));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(rect()).adjusted(focusOutline / 2, focusOutline / 2, -focusOutline / 2,
-                                           -focusOutline / 2));
+        const QColor outline = palette().color(QPalette::Highlight);
+        paintEdges(p, rect(), frame, outline, outline);
     }
 }
 

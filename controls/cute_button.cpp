@@ -1,5 +1,7 @@
 #include "controls/cute_button.h"
 
+#include "controls/edges.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -12,24 +14,13 @@
 
 namespace {
 
-// Each ring of a bevel: top and left edge in one colour, bottom and right edge
-// in the other, the corners top-right and bottom-left belonging to the bottom
-// and right edges.
+// Raised: light above and on the left, dark below and on the right.
 void drawBevel(QPainter& p, const QRect& outside, TCuteButton::BevelCut cut, int width,
                const QColor& highlight, const QColor& shadow) {
     if (cut == TCuteButton::BevelCut::None)
         return;
-    const QColor& topLeft = cut == TCuteButton::BevelCut::Raised ? highlight : shadow;
-    const QColor& bottomRight = cut == TCuteButton::BevelCut::Raised ? shadow : highlight;
-    for (int i = 0; i < width; ++i) {
-        const QRect r = outside.adjusted(i, i, -i, -i);
-        if (r.width() <= 0 || r.height() <= 0)
-            return;
-        p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-    }
+    const bool raised = cut == TCuteButton::BevelCut::Raised;
+    paintEdges(p, outside, width, raised ? highlight : shadow, raised ? shadow : highlight);
 }
 
 Qt::Alignment textAlignment(TCuteButton::CaptionAlignment alignment, TCuteButton::CaptionLayout layout) {

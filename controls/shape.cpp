@@ -1,5 +1,7 @@
 #include "controls/shape.h"
 
+#include "controls/edges.h"
+
 #include <QPainter>
 
 Shape::Shape(QWidget* parent) : QWidget(parent) {}
@@ -17,6 +19,5 @@ void Shape::setPenColor(const QColor& color) {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), brush_);
-    p.setPen(pen_);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    paintEdges(p, rect(), 1, pen_, pen_);
 }

@@ -1,5 +1,7 @@
 #include "controls/status_bar.h"
 
+#include "controls/edges.h"
+
 #include <QPainter>
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), background_(palette().color(QPalette::Window)) {}
@@ -36,12 +38,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
         // The last panel runs to the right edge, as status bars do.
         const int width = i + 1 == panels_.size() ? std::max(panel.width, this->width() - left) : panel.width;
         const QRect r(left, 2, width - 2, height() - 3);
-        p.setPen(shadow);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(light);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        paintEdges(p, r, 1, shadow, light);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(r.adjusted(3, 0, -3, 0), (panel.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
                    panel.text);
