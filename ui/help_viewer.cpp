@@ -1,5 +1,7 @@
 #include "ui/help_viewer.h"
 
+#include "ui/window_placement.h"
+
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
@@ -32,6 +34,8 @@ public:
             browser_->setHtml(QStringLiteral("<h2>ヘルプ ファイルが ひらけません</h2><p>%1</p><p>%2</p>")
                                   .arg(helpFile.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
         }
+        if (!isVisible())
+            centreOnScreen(this);
         show();
         raise();
         activateWindow();
