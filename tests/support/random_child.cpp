@@ -28,6 +28,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -180,6 +181,9 @@ QList<QStringList> rowsOfDorill(const QString& file) {
     return rows;
 }
 
+// The window system's clock for the child's input, in milliseconds.
+unsigned long inputTime = 0;
+
 QtMessageHandler previousHandler = nullptr;
 QStringList* warningsOfTheRun = nullptr;
 
@@ -210,6 +214,8 @@ struct RandomChild::Run {
     int starts = 0;
     int opened = 0;
     int judged = 0;
+    int marks = 0;
+    int timeOuts = 0;
     bool quitting = false;
     bool finished = false;
     QString failure;
@@ -223,6 +229,8 @@ struct RandomChild::Run {
     QString dorillFile;
     QList<QStringList> rows; // what dorill must hold
     std::optional<DrillShown> drillProblem;
+    std::optional<std::pair<LessonScreen*, int>> awaited;
+    QString lastResult; // the result labels of the drill in front, as last seen
     bool drillTouched = false;
 
     TimerGate gate;
@@ -279,6 +287,9 @@ struct RandomChild::Run {
         };
         for (LessonScreen* screen : Form1->findChildren<LessonScreen*>())
             screen->installEventFilter(&watch);
+        for (LessonScreen* screen : Form1->findChildren<LessonScreen*>())
+            if (CaptionedList* submit = markedSubmitList(screen))
+                QObject::connect(submit, &CaptionedList::changed, screen, [this, screen] { marked(screen); });
         for (DrillScreen* drill : Form1->findChildren<DrillScreen*>()) {
             // Connected after the screen's own handlers, so these see what they did.
             QObject::connect(drill->cuteButton(3), &TCuteButton::clicked, drill,
@@ -320,10 +331,34 @@ struct RandomChild::Run {
         ++judged;
     }
 
+    // ◆ on a lesson screen: the mark agrees with the digits shown, judged
+    // against the answer the problem awaited before the event.
+    void marked(LessonScreen* screen) {
+        ++marks;
+        if (awaited && awaited->first == screen)
+            if (const QString broken = markBroken(screen, awaited->second); !broken.isEmpty())
+                fail(screen->objectName() + QStringLiteral(": ") + broken);
+    }
+
+    // The answer the screen in front awaits; kept once judged, for a second ◆ on the same problem.
+    void rememberAwaited() {
+        auto* screen = qobject_cast<LessonScreen*>(QApplication::activeModalWidget());
+        const std::optional<int> answer = screen ? awaitedAnswer(screen) : std::nullopt;
+        if (answer)
+            awaited = std::make_pair(screen, *answer);
+        else if (!screen || !markedSubmitList(screen) || !markedSubmitList(screen)->isVisible())
+            awaited.reset();
+    }
+
     void step(int of) {
         // A はい ends the loop once the events already waiting are delivered; this may be one of them.
-        if (of != life || !failure.isEmpty() || terminationRequested())
+        if (of != life || terminationRequested())
             return;
+        if (!failure.isEmpty()) {
+            // Broken during the last event, as a ◆ was judged.
+            requestTermination();
+            return;
+        }
         // A screen just closed: its loop ends once this round of events is
         // delivered. A child's next click comes after that.
         const int loops = QApplication::activeModalWidget() ? 2 : 1;
@@ -348,7 +383,7 @@ struct RandomChild::Run {
     void finish(int of) {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             note(QStringLiteral("Esc on the menu"));
-            QTest::keyClick(popup->windowHandle(), Qt::Key_Escape);
+            typeKey(popup->windowHandle(), Qt::Key_Escape);
             post([this, of] { finish(of); });
             return;
         }
@@ -382,6 +417,7 @@ struct RandomChild::Run {
             fail(QStringLiteral("the program ended with status %1").arg(status));
         drillTouched = true;
         drillProblem.reset();
+        awaited.reset();
         checkRows();
         finished = fired >= total && quitting;
     }
@@ -406,6 +442,31 @@ struct RandomChild::Run {
                 fail(screen->objectName() + QStringLiteral(": ") + broken);
         if (drillTouched)
             checkRows();
+        if (auto* drill = qobject_cast<DrillScreen*>(modal))
+            checkResult(drill);
+        rememberAwaited();
+    }
+
+    // A result, when it is shown, counts the run whose rows dorill holds.
+    void checkResult(DrillScreen* drill) {
+        const QString result = drill->label(5)->caption() + u'|' + drill->label(6)->caption();
+        if (result == lastResult)
+            return;
+        lastResult = result;
+        if (drill->label(5)->caption().isEmpty())
+            return;
+        const int problems = drill->label(5)->caption().section(u' ', -1).toInt();
+        const int right = drill->label(6)->caption().section(u' ', -1).toInt();
+        const auto marks = std::count_if(rows.cbegin(), rows.cend(), [](const QStringList& row) {
+            return row.value(4) == QStringLiteral(" ○");
+        });
+        if (right != marks || problems < rows.size())
+            fail(QStringLiteral("%1: the result counts %2 right of %3, the run's rows %4 right of %5")
+                     .arg(drill->objectName())
+                     .arg(right)
+                     .arg(problems)
+                     .arg(marks)
+                     .arg(rows.size()));
     }
 
     bool legitimate(const ShownBox& box) const {
@@ -424,6 +485,9 @@ struct RandomChild::Run {
     void checkBoxes() {
         for (; boxesChecked < boxes->shown.size(); ++boxesChecked) {
             const ShownBox& box = boxes->shown.at(boxesChecked);
+            const auto* drill = Form1->findChild<DrillScreen*>(box.screen);
+            if (drill && box.text == drill->rules().timeOutMessage)
+                ++timeOuts;
             if (!legitimate(box))
                 fail(QStringLiteral("%1 box on %2: %3").arg(box.kind, box.screen, box.text));
         }
@@ -463,16 +527,29 @@ struct RandomChild::Run {
     }
 
     // A press and release (or two) where the window system would deliver them:
-    // to whatever stands at that point of the window, if the window takes input.
+    // to whatever stands at that point of the window, if the window takes
+    // input. Straight into the GUI's window system events, one after the
+    // other, with nothing else delivered in between (QTest's own helpers run
+    // the event loop after each). A second press soon after the first, at the
+    // same point, is a double click.
     static void clickAt(QWidget* w, QPoint local, Qt::MouseButton button = Qt::LeftButton,
                         bool twice = false) {
         QWidget* top = w->window();
         QWindow* window = top->windowHandle();
-        const QPoint at = w->mapTo(top, local);
-        if (twice)
-            QTest::mouseDClick(window, button, {}, at);
-        else
-            QTest::mouseClick(window, button, {}, at);
+        const QPointF at = w->mapTo(top, local);
+        const QPointF global = window->mapToGlobal(at);
+        for (int press = 0; press < (twice ? 2 : 1); ++press) {
+            qt_handleMouseEvent(window, at, global, button, button, QEvent::MouseButtonPress, Qt::NoModifier,
+                                int(inputTime += 10));
+            qt_handleMouseEvent(window, at, global, Qt::NoButton, button, QEvent::MouseButtonRelease,
+                                Qt::NoModifier, int(inputTime += 10));
+        }
+        inputTime += 5000; // the next click is a click of its own
+    }
+
+    static void typeKey(QWindow* window, int key, const QString& text = {}) {
+        qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text);
+        qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text);
     }
 
     void fireEvent() {
@@ -579,11 +656,15 @@ struct RandomChild::Run {
         if (chance(45)) {
             const char digit = char('0' + uniform(10));
             note(QStringLiteral("key %1 on %2").arg(QLatin1Char(digit)).arg(at));
-            QTest::keyClick(window, digit);
+            typeKey(window, Qt::Key_0 + (digit - '0'), QString(QLatin1Char(digit)));
         } else {
             const Qt::Key key = keys[uniform(int(keys.size()))];
             note(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), at));
-            QTest::keyClick(window, key);
+            const QString text = key == Qt::Key_Space                            ? QStringLiteral(" ")
+                                 : key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r")
+                                 : key == Qt::Key_A                              ? QStringLiteral("a")
+                                                                                 : QString();
+            typeKey(window, key, text);
         }
         return true;
     }
@@ -600,8 +681,12 @@ struct RandomChild::Run {
     }
 
     bool passTime() {
+        // A child in a timed drill may well let its five minutes run out.
+        const auto* drill = qobject_cast<DrillScreen*>(QApplication::activeModalWidget());
+        const QTimer* countdown = drill ? drill->findChild<QTimer*>(QStringLiteral("Timer3")) : nullptr;
         const int roll = uniform(100);
-        const int seconds = roll < 60 ? 1 + uniform(3) : roll < 90 ? 5 + uniform(56) : 300;
+        const int longWait = countdown && countdown->isActive() ? 60 : 90;
+        const int seconds = roll < 60 ? 1 + uniform(3) : roll < longWait ? 5 + uniform(56) : 300;
         note(QStringLiteral("%1 seconds pass").arg(seconds));
         for (int s = 0; s < seconds; ++s) {
             clock->at = clock->at.addSecs(1);
@@ -645,7 +730,7 @@ struct RandomChild::Run {
             clickAt(menu, menu->actionGeometry(a).center());
         } else if (roll < 85) {
             note(QStringLiteral("Esc on the menu"));
-            QTest::keyClick(popup->windowHandle(), Qt::Key_Escape);
+            typeKey(popup->windowHandle(), Qt::Key_Escape);
         } else {
             const QPoint at(uniform(Form1->width()), uniform(Form1->height()));
             note(QStringLiteral("click beside the menu at %1,%2").arg(at.x()).arg(at.y()));
@@ -677,16 +762,16 @@ RandomChild::RandomChild(unsigned seed, int events, bool trace)
 
 RandomChild::~RandomChild() = default;
 
-int RandomChild::starts() const {
-    return d_->starts;
-}
-
-int RandomChild::judgedAnswers() const {
-    return d_->judged;
-}
-
-int RandomChild::screensOpened() const {
-    return d_->opened;
+QString RandomChild::summary() const {
+    const Run& r = *d_;
+    return QStringLiteral(
+               "%1 starts, %2 lesson screens opened, %3 drill answers, %4 marks on lesson screens, "
+               "%5 time-outs")
+        .arg(r.starts)
+        .arg(r.opened)
+        .arg(r.judged)
+        .arg(r.marks)
+        .arg(r.timeOuts);
 }
 
 QString RandomChild::run() {

@@ -29,9 +29,9 @@ public:
     // before it; empty when every promise held.
     QString run();
 
-    int starts() const;        // how many times the program was started
-    int judgedAnswers() const; // drill answers the run logged
-    int screensOpened() const; // lesson screens shown from the menu
+    // What the run went through: starts of the program, lesson screens
+    // opened, drill answers logged, marks on lesson screens, time-outs.
+    QString summary() const;
 
 private:
     struct Run;

@@ -428,3 +428,33 @@ std::optional<RightAnswer> rightAnswer(const LessonScreen* screen) {
         answer.submit = list(screen, f->submit);
     return answer;
 }
+
+CaptionedList* markedSubmitList(const LessonScreen* screen) {
+    const Facts* f = factsOf(screen);
+    return f && f->verdictLabel != 0 ? list(screen, f->submit) : nullptr;
+}
+
+std::optional<int> awaitedAnswer(const LessonScreen* screen) {
+    const Facts* f = factsOf(screen);
+    if (!f || f->verdictLabel == 0)
+        return std::nullopt;
+    const Shown shown = shownProblem(screen, *f);
+    if (!waitingForAnswer(screen, *f, shown) || shown.answers.size() != 1 || !shown.disagreement.isEmpty())
+        return std::nullopt;
+    return shown.answers.first();
+}
+
+QString markBroken(const LessonScreen* screen, int awaited) {
+    const Facts* f = factsOf(screen);
+    if (!f)
+        return {};
+    int entered = 0;
+    for (const ListPlace& l : f->lists)
+        if (const int index = list(screen, l.comboBox)->itemIndex(); index >= 0)
+            entered += l.place == 10000 ? 10000 : index * l.place;
+    const QString mark = caption(screen, f->verdictLabel);
+    const QString expected = entered == awaited ? QStringLiteral("○") : QStringLiteral("×");
+    if (mark == expected)
+        return {};
+    return QStringLiteral("%1 entered for %2 is marked \"%3\"").arg(entered).arg(awaited).arg(mark);
+}

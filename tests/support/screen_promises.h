@@ -25,3 +25,12 @@ struct RightAnswer {
     CaptionedList* submit = nullptr;         // ◆, or none where the last pick judges
 };
 std::optional<RightAnswer> rightAnswer(const LessonScreen* screen);
+
+// ◆ of a lesson screen (none on the drills, which show no mark).
+CaptionedList* markedSubmitList(const LessonScreen* screen);
+// The answer the next ◆ is judged against, while a test problem that takes
+// one answer waits for it.
+std::optional<int> awaitedAnswer(const LessonScreen* screen);
+// Right after ◆: whether the mark shown agrees with the digits the lists show
+// and the awaited answer. Empty when it does.
+QString markBroken(const LessonScreen* screen, int awaited);
