@@ -351,6 +351,33 @@ int answersGiven(const Facts& f) {
     }
 }
 
+int promptLabel(const Facts& f) {
+    return f.kind == Kind::Drill || f.kind == Kind::Numbers ? 2 : 3;
+}
+
+// hintShown is 1 exactly while the hint is showing (on a drill, its answer
+// table). The multiplication drill's ClearWork leaves hintShown as it is.
+QString hintBroken(const LessonScreen* screen, const Facts& f) {
+    if (screen->objectName() == QLatin1String("Form13"))
+        return {};
+    QStringList hints;
+    if (f.kind == Kind::Drill)
+        hints << QStringLiteral("DBGrid1");
+    else
+        hints << QStringLiteral("Memo1");
+    if (f.kind == Kind::Numbers)
+        hints << QStringLiteral("DBGrid1");
+    bool showing = false;
+    for (const QString& name : hints)
+        if (const auto* w = screen->findChild<QWidget*>(name); w && w->isVisible())
+            showing = true;
+    if (showing == (lessonState().hintShown == 1))
+        return {};
+    return QStringLiteral("hintShown is %1 while the hint is %2")
+        .arg(lessonState().hintShown)
+        .arg(showing ? QStringLiteral("showing") : QStringLiteral("hidden"));
+}
+
 QString drillResultBroken(const LessonScreen* screen) {
     const QString scoreText = caption(screen, 7);
     if (scoreText.isEmpty())
@@ -398,6 +425,10 @@ QString brokenPromise(const LessonScreen* screen) {
     if (shown.open && !usable(list(screen, f->submit)) && !usableButton(screen, 4) &&
         !usableButton(screen, 5))
         return QStringLiteral("\"%1\" is on screen with no way to answer it or to move on").arg(shown.text);
+    if (const QString prompt = caption(screen, promptLabel(*f)); prompt.isEmpty())
+        return QStringLiteral("the prompt line says nothing");
+    if (const QString hint = hintBroken(screen, *f); !hint.isEmpty())
+        return hint;
     if (f->kind == Kind::Drill)
         return drillResultBroken(screen);
     return {};
