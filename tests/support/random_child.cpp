@@ -133,41 +133,12 @@ public:
     }
 };
 
-// A drill problem as Label4 shows it: "12 + 34 = ?".
+// The drill problem on screen, made in this showing of the screen.
 struct DrillShown {
     int number = 0; // Label3's "もんだい：N"
-    QList<int> numbers;
-    QString op;
+    OpenEquation problem;
     bool judged = false;
 };
-
-std::optional<DrillShown> readDrillProblem(const QString& numberText, const QString& problem) {
-    const QString open = QStringLiteral(" = ?");
-    if (!problem.endsWith(open) || !numberText.startsWith(QStringLiteral("もんだい：")))
-        return std::nullopt;
-    DrillShown shown;
-    shown.number = numberText.mid(5).toInt();
-    const QString body = problem.chopped(open.size());
-    for (const char* op : {" + ", " - ", " x "}) {
-        const QStringList parts = body.split(QLatin1String(op));
-        if (parts.size() < 2)
-            continue;
-        shown.op = QLatin1String(op);
-        for (const QString& part : parts)
-            shown.numbers << part.toInt();
-        return shown;
-    }
-    return std::nullopt;
-}
-
-int drillValue(const DrillShown& p) {
-    int v = p.numbers.value(0);
-    for (int i = 1; i < p.numbers.size(); ++i)
-        v = p.op == QLatin1String(" + ")   ? v + p.numbers[i]
-            : p.op == QLatin1String(" - ") ? v - p.numbers[i]
-                                           : v * p.numbers[i];
-    return v;
-}
 
 QList<QStringList> rowsOfDorill(const QString& file) {
     QList<QStringList> rows;
@@ -305,7 +276,11 @@ struct RandomChild::Run {
         drillTouched = true;
         if (start)
             rows.clear();
-        drillProblem = readDrillProblem(drill->label(3)->caption(), drill->label(4)->caption());
+        drillProblem.reset();
+        const QString number = drill->label(3)->caption();
+        if (const auto problem = readOpenEquation(drill->label(4)->caption()))
+            if (number.startsWith(QStringLiteral("もんだい：")))
+                drillProblem = DrillShown{number.mid(5).toInt(), *problem};
     }
 
     // ◆ on a drill: the problem of this showing is judged once, with what the lists show.
@@ -319,12 +294,12 @@ struct RandomChild::Run {
             if (index >= 0)
                 entered += selector.placeValue == 10000 ? 10000 : index * selector.placeValue;
         }
-        const int correct = drillValue(*drillProblem);
+        const int correct = drillProblem->problem.value();
         QStringList problem;
-        for (int n : drillProblem->numbers)
+        for (int n : drillProblem->problem.numbers)
             problem << QString::number(n);
         rows << QStringList{QString::number(drillProblem->number),
-                            QStringLiteral("\u3000") + problem.join(drillProblem->op),
+                            QStringLiteral("\u3000") + problem.join(drillProblem->problem.op),
                             QString::number(correct), QString::number(entered),
                             entered == correct ? QStringLiteral(" ○") : QStringLiteral(" ×")};
         drillProblem->judged = true;

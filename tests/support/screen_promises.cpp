@@ -102,37 +102,7 @@ QString numbers(const QList<int>& list) {
     return texts.join(u',');
 }
 
-// "a + b = ?" read back into its numbers and its operator.
-struct Equation {
-    QList<int> numbers;
-    QChar op;
-    int value() const {
-        int v = numbers.value(0);
-        for (int i = 1; i < numbers.size(); ++i)
-            v = op == u'+' ? v + numbers[i] : op == u'-' ? v - numbers[i] : v * numbers[i];
-        return v;
-    }
-};
-
 const QString openEnd = QStringLiteral(" = ?");
-
-std::optional<Equation> readEquation(const QString& text) {
-    const QString body = text.chopped(openEnd.size());
-    for (const char* op : {" + ", " - ", " x "}) {
-        const QStringList parts = body.split(QLatin1String(op));
-        if (parts.size() < 2)
-            continue;
-        Equation e{{}, QLatin1Char(op[1])};
-        for (const QString& part : parts) {
-            bool ok = false;
-            e.numbers << part.toInt(&ok);
-            if (!ok)
-                return std::nullopt;
-        }
-        return e;
-    }
-    return std::nullopt;
-}
 
 // The problem on screen and the answers it asks for, one after the other.
 struct Shown {
@@ -158,7 +128,7 @@ void showEquation(Shown& shown, const Facts& f, const LessonState& s) {
     shown.open = shown.text.endsWith(openEnd);
     if (!shown.open)
         return;
-    const std::optional<Equation> e = readEquation(shown.text);
+    const std::optional<OpenEquation> e = readOpenEquation(shown.text);
     if (!e) {
         disagree(shown, QStringLiteral("not a problem"));
         return;
@@ -402,6 +372,35 @@ QString drillResultBroken(const LessonScreen* screen) {
 }
 
 } // namespace
+
+int OpenEquation::value() const {
+    int v = numbers.value(0);
+    for (int i = 1; i < numbers.size(); ++i)
+        v = op == QLatin1String(" + ")   ? v + numbers[i]
+            : op == QLatin1String(" - ") ? v - numbers[i]
+                                         : v * numbers[i];
+    return v;
+}
+
+std::optional<OpenEquation> readOpenEquation(const QString& text) {
+    if (!text.endsWith(openEnd))
+        return std::nullopt;
+    const QString body = text.chopped(openEnd.size());
+    for (const char* op : {" + ", " - ", " x "}) {
+        const QStringList parts = body.split(QLatin1String(op));
+        if (parts.size() < 2)
+            continue;
+        OpenEquation e{{}, QLatin1String(op)};
+        for (const QString& part : parts) {
+            bool ok = false;
+            e.numbers << part.toInt(&ok);
+            if (!ok)
+                return std::nullopt;
+        }
+        return e;
+    }
+    return std::nullopt;
+}
 
 QString brokenPromise(const LessonScreen* screen) {
     const Facts* f = factsOf(screen);

@@ -7,6 +7,16 @@
 class CaptionedList;
 class LessonScreen;
 
+// An open problem as the addition, subtraction and drill screens show it,
+// "12 + 34 = ?", read back: its numbers and its operator (" + ", " - " or
+// " x "). None for any other text.
+struct OpenEquation {
+    QList<int> numbers;
+    QString op;
+    int value() const;
+};
+std::optional<OpenEquation> readOpenEquation(const QString& text);
+
 // What a lesson screen promises the child about the problem it shows, read
 // from its controls and LessonState alone: the open problem on screen agrees
 // with LessonState, every answer it asks for can be entered with the lists
