@@ -61,17 +61,23 @@ class ChildBoxes final : public MessageBoxes {
 public:
     ConfirmAnswer confirm(const QString& text) override {
         shown << ShownBox{QStringLiteral("confirm"), text, frontName()};
+        if (whileOpen)
+            whileOpen();
         lastAnswer = answer();
         return lastAnswer;
     }
     void information(const QString& text) override {
         shown << ShownBox{QStringLiteral("information"), text, frontName()};
+        if (whileOpen)
+            whileOpen();
     }
     void errorReport(const QString& text) override {
         shown << ShownBox{QStringLiteral("error"), text, frontName()};
     }
 
     std::function<ConfirmAnswer()> answer;
+    // Runs while a question or a notice stands open, as the events of its loop would.
+    std::function<void()> whileOpen;
     ConfirmAnswer lastAnswer = ConfirmAnswer::No;
     QList<ShownBox> shown;
 };
@@ -663,6 +669,13 @@ struct RandomChild::Run {
         const int longWait = countdown && countdown->isActive() ? 60 : 90;
         const int seconds = roll < 60 ? 1 + uniform(3) : roll < longWait ? 5 + uniform(56) : 300;
         note(QStringLiteral("%1 seconds pass").arg(seconds));
+        passSeconds(seconds);
+        return true;
+    }
+
+    // Each second: the clock moves on, the start-up timer and the countdowns tick; then the clocks show the
+    // time.
+    void passSeconds(int seconds) {
         for (int s = 0; s < seconds; ++s) {
             clock->at = clock->at.addSecs(1);
             for (const QPointer<QTimer>& t : std::as_const(ticking))
@@ -672,7 +685,6 @@ struct RandomChild::Run {
         for (const QPointer<QTimer>& t : std::as_const(clocks))
             if (t && t->isActive())
                 QMetaObject::invokeMethod(t, "timeout");
-        return true;
     }
 
     bool closeBox(QWidget* front) {
@@ -755,6 +767,15 @@ QString RandomChild::run() {
     r.dorillFile = kyozai.kyozai(QStringLiteral("dorill.db"));
     r.rows = rowsOfDorill(r.dorillFile);
     r.clock->at = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+    // The child takes a while to read a box now and then; a drill's five
+    // minutes may run out meanwhile.
+    r.boxes->whileOpen = [&r] {
+        if (!r.quitting && r.chance(15)) {
+            const int seconds = r.chance(30) ? 300 : 1 + r.uniform(20);
+            r.note(QStringLiteral("%1 seconds pass with the box open").arg(seconds));
+            r.passSeconds(seconds);
+        }
+    };
     r.boxes->answer = [&r] {
         if (r.quitting)
             return ConfirmAnswer::Yes;
