@@ -1,10 +1,12 @@
 # make run  — install what is missing, build, prepare the program folder, start the program
 # make test — the same set-up, then every test on the offscreen platform
 # make package — the Debian package of the installed program
+# make soak — the random child for a million events on a fresh seed (set
+#             RANDOM_USE_EVENTS and RANDOM_USE_SEED to choose; a failure names its seed)
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps configure bench clean format-check clang-check package
+.PHONY: run test build deps configure bench clean format-check clang-check package soak
 
 # Only the program and its folder (sounds, help file, tables), not the tests.
 run: configure
@@ -31,6 +33,12 @@ package: configure
 bench: build
 	sh bench/run_startup_bench.sh $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./drill_table_bench
+
+soak: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target test_random_use
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 \
+		RANDOM_USE_EVENTS=$${RANDOM_USE_EVENTS:-1000000} RANDOM_USE_SEED=$${RANDOM_USE_SEED:-$$(date +%s)} \
+		./test_random_use
 
 format-check:
 	@sh tools/check_format.sh

@@ -10,6 +10,9 @@ bool terminating = false;
 }
 
 void ConfirmQuit() {
+    // The program is ending already: a click still on its way asks nothing more.
+    if (terminating)
+        return;
     if (messageBoxes().confirm(QStringLiteral("おわっても いいの？")) == ConfirmAnswer::No)
         return;
     requestTermination();

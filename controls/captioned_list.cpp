@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -217,6 +218,7 @@ bool CaptionedList::forwardToEntries(QMouseEvent* event) {
         return false;
     QMouseEvent forwarded(event->type(), at, event->scenePosition(), event->globalPosition(), event->button(),
                           event->buttons(), event->modifiers(), event->pointingDevice());
+    const QScopedValueRollback<bool> forwarding(forwarding_, true);
     QCoreApplication::sendEvent(viewport(), &forwarded);
     event->setAccepted(forwarded.isAccepted());
     return true;
@@ -233,6 +235,11 @@ bool CaptionedList::event(QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
+        // A disabled list takes no mouse event. One its entries did not take
+        // comes back here from them and goes on to the screen: handed to them
+        // again, it would go round for ever.
+        if (forwarding_ || !isEnabled())
+            return false;
         // A press on the field belongs to the list too, and picks nothing.
         if (!forwardToEntries(static_cast<QMouseEvent*>(event)))
             event->accept();

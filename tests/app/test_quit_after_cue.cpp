@@ -8,13 +8,12 @@
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/cute_button.h"
+#include "tests/support/sound_server.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -57,41 +56,6 @@ int playAndQuit(int argc, char** argv, const QString& way) {
     shutDown();
     return status;
 }
-
-// A sound server of the test's own, so the real device finds an output.
-class SoundServer {
-public:
-    SoundServer() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty())
-            return;
-        environment_ = QProcessEnvironment::systemEnvironment();
-        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        environment_.insert(QStringLiteral("HOME"), runtime_.path());
-        QProcess server;
-        server.setProcessEnvironment(environment_);
-        server.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-D"), QStringLiteral("-n"), QStringLiteral("--exit-idle-time=-1"),
-                      QStringLiteral("--load=module-null-sink"),
-                      QStringLiteral("--load=module-native-protocol-unix")});
-        running_ = server.waitForFinished(10000) && server.exitCode() == 0;
-    }
-    ~SoundServer() {
-        if (!running_)
-            return;
-        QProcess kill;
-        kill.setProcessEnvironment(environment_);
-        kill.start(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
-        kill.waitForFinished(5000);
-    }
-    bool running() const { return running_; }
-    QProcessEnvironment environment() const { return environment_; }
-    QString workingFolder() const { return runtime_.path(); }
-
-private:
-    QTemporaryDir runtime_;
-    QProcessEnvironment environment_;
-    bool running_ = false;
-};
 
 } // namespace
 

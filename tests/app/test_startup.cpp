@@ -136,27 +136,35 @@ void StartupTest::topicButtonOpensItsScreenModally() {
 void StartupTest::quitQuestionFromALessonScreen_data() {
     QTest::addColumn<ConfirmAnswer>("answer");
     QTest::addColumn<bool>("ends");
-    QTest::newRow("はい") << ConfirmAnswer::Yes << true;
-    QTest::newRow("いいえ") << ConfirmAnswer::No << false;
-    QTest::newRow("close box") << ConfirmAnswer::ClosedByBox << true;
+    QTest::addColumn<int>("presses"); // of おわる, each answered the same
+    QTest::addColumn<int>("questions");
+    QTest::newRow("はい") << ConfirmAnswer::Yes << true << 1 << 1;
+    QTest::newRow("いいえ") << ConfirmAnswer::No << false << 1 << 1;
+    QTest::newRow("close box") << ConfirmAnswer::ClosedByBox << true << 1 << 1;
+    // A second click still on its way when the program is ending asks nothing more.
+    QTest::newRow("おわる again after はい") << ConfirmAnswer::Yes << true << 2 << 1;
+    QTest::newRow("おわる again after いいえ") << ConfirmAnswer::No << false << 2 << 2;
 }
 
 void StartupTest::quitQuestionFromALessonScreen() {
     QFETCH(ConfirmAnswer, answer);
     QFETCH(bool, ends);
+    QFETCH(int, presses);
+    QFETCH(int, questions);
     StartedProgram program;
-    program.platform.boxes->answers = {answer};
+    program.platform.boxes->answers = QList<ConfirmAnswer>(presses, answer);
     Form1->show();
     bool stillOpen = false;
     whileModal([&] {
         auto* lesson = Form1->findChild<LessonScreen*>("Form3");
-        QTest::mouseClick(lesson->findChild<TCuteButton*>("CuteButton1"), Qt::LeftButton);
+        for (int i = 0; i < presses; ++i)
+            QTest::mouseClick(lesson->findChild<TCuteButton*>("CuteButton1"), Qt::LeftButton);
         stillOpen = lesson->isVisible();
         if (stillOpen)
             lesson->close();
     });
     QTest::mouseClick(Form1->findChild<TCuteButton*>("CuteButton4"), Qt::LeftButton);
-    QCOMPARE(program.platform.boxes->shown, QStringList({"confirm: おわっても いいの？"}));
+    QCOMPARE(program.platform.boxes->shown, QStringList(questions, "confirm: おわっても いいの？"));
     QCOMPARE(terminationRequested(), ends);
     QCOMPARE(stillOpen, !ends);
 }

@@ -19,6 +19,8 @@ private slots:
     void typedDigitDoesNothingInAListWithoutDigits();
     void doubleClickAndHeldKeysPickOnce_data();
     void doubleClickAndHeldKeysPickOnce();
+    void clicksThroughTheWindowOnADisabledList_data();
+    void clicksThroughTheWindowOnADisabledList();
 
 private:
     QPoint rowCentre(int row) const;
@@ -146,6 +148,31 @@ void CaptionedListTest::doubleClickAndHeldKeysPickOnce() {
     }
     QCOMPARE(spy.size(), picks);
     QCOMPARE(list_->itemIndex(), 3);
+}
+
+void CaptionedListTest::clicksThroughTheWindowOnADisabledList_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("picks");
+    QTest::newRow("a click on a disabled list") << false << 0;
+    // As a drill's time list does: its handler disables it before the release comes.
+    QTest::newRow("a pick whose handler disables the list") << true << 1;
+}
+
+// The window system hands a disabled list's mouse events on to the list
+// itself; they must end there, and the program go on.
+void CaptionedListTest::clicksThroughTheWindowOnADisabledList() {
+    QFETCH(bool, enabled);
+    QFETCH(int, picks);
+    list_->setEnabled(enabled);
+    connect(list_, &CaptionedList::changed, list_, [this] { list_->setEnabled(false); });
+    QVERIFY(QTest::qWaitForWindowExposed(list_));
+    const QPoint at =
+        list_->viewport()->mapTo(list_, list_->visualRect(list_->model()->index(4, 0)).center());
+    QSignalSpy spy(list_, &CaptionedList::changed);
+    QTest::mouseClick(list_->windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list_->windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(spy.size(), picks);
+    QVERIFY(!list_->isEnabled());
 }
 
 QTEST_MAIN(CaptionedListTest)

@@ -14,6 +14,9 @@ public:
     void reseed() override {}
     int R(int n) override {
         ++draws;
+        // As the real source does, which has no number to give for n below 1.
+        if (n <= 0)
+            return 0;
         return std::uniform_int_distribution<int>(0, n - 1)(engine_);
     }
     int draws = 0;

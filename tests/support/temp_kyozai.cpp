@@ -12,10 +12,12 @@
 #include <unistd.h>
 
 QString suppliedKyozai() {
-    // Beside the test executables, or a folder above them.
+    // Beside the test executables, or a folder above them; a test that lives
+    // in the program folder finds them in its tests folder.
     for (QDir dir(QCoreApplication::applicationDirPath());;) {
-        if (QFileInfo::exists(dir.filePath(QStringLiteral("kyozai-seed/kuku.db"))))
-            return dir.filePath(QStringLiteral("kyozai-seed"));
+        for (const QString& seed : {QStringLiteral("kyozai-seed"), QStringLiteral("tests/kyozai-seed")})
+            if (QFileInfo::exists(dir.filePath(seed + QStringLiteral("/kuku.db"))))
+                return dir.filePath(seed);
         if (!dir.cdUp())
             break;
     }
