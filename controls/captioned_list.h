@@ -79,7 +79,7 @@ private:
     QStringListModel* model_;
     QString caption_;
     QColor textColor_{Qt::black};
-    int pressedRow_ = -1;     // the entry under the last left press
+    int pressedRow_ = -1; // the entry under the last left press
     int timesEmptied_ = 0;
     bool forwarding_ = false; // a mouse event is on its way to the entries
 };
