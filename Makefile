@@ -1,8 +1,14 @@
 # make run  — install what is missing, build, prepare the program folder, start the program
 # make test — the same set-up, then every test on the offscreen platform
 # make package — the Debian package of the installed program
+# make bench — the benchmarks: figures, no verdicts
 BUILD_DIR := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
+
+# The benchmarks run offscreen unless told otherwise, each program beside a
+# sound server of its own, so its cues find an output.
+BENCH_ENV := QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen}
+WITH_SOUND := sh $(CURDIR)/bench/with_sound_server.sh
 
 .PHONY: run test build deps configure bench clean format-check clang-check package
 
@@ -29,8 +35,9 @@ package: configure
 	cd $(BUILD_DIR) && cpack
 
 bench: build
-	sh bench/run_startup_bench.sh $(BUILD_DIR)
+	$(BENCH_ENV) $(WITH_SOUND) sh bench/run_startup_bench.sh $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./drill_table_bench
+	cd $(BUILD_DIR) && $(BENCH_ENV) $(WITH_SOUND) ./handler_latency_bench
 
 format-check:
 	@sh tools/check_format.sh
