@@ -3,10 +3,26 @@
 # make package — the Debian package of the installed program
 # make soak — the random child for a million events on a fresh seed (set
 #             RANDOM_USE_EVENTS and RANDOM_USE_SEED to choose; a failure names its seed)
+# make asan — every test again, built with AddressSanitizer, LeakSanitizer and
+#             UndefinedBehaviorSanitizer in build-asan; any report fails
+# make bench — the benchmarks: figures, no verdicts
 BUILD_DIR := build
+ASAN_DIR := build-asan
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps configure bench clean format-check clang-check package soak
+# A sanitizer report ends the process that made it with an error, so the test
+# fails; the standard library checks its own bounds and preconditions too.
+SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=all
+SANITIZER_ENV := \
+	ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leak_suppressions.txt
+# The benchmarks run offscreen unless told otherwise, each program beside a
+# sound server of its own, so its cues find an output.
+BENCH_ENV := QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen}
+WITH_SOUND := sh $(CURDIR)/bench/with_sound_server.sh
+
+.PHONY: run test build deps configure bench clean format-check clang-check package soak asan
 
 # Only the program and its folder (sounds, help file, tables), not the tests.
 run: configure
@@ -31,8 +47,18 @@ package: configure
 	cd $(BUILD_DIR) && cpack
 
 bench: build
-	sh bench/run_startup_bench.sh $(BUILD_DIR)
+	$(BENCH_ENV) $(WITH_SOUND) sh bench/run_startup_bench.sh $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./drill_table_bench
+	cd $(BUILD_DIR) && $(BENCH_ENV) $(WITH_SOUND) ./handler_latency_bench
+
+# The tests, and every handler of every screen on the real sound device (a few
+# rounds of the latency benchmark), under the sanitizers.
+asan: deps
+	@test -f $(ASAN_DIR)/CMakeCache.txt || cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE) -D_GLIBCXX_ASSERTIONS" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen $(WITH_SOUND) ./handler_latency_bench 3 > /dev/null
 
 soak: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target test_random_use
@@ -48,4 +74,4 @@ clang-check: configure
 	@python3 tools/check_clang.py $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -64,17 +64,24 @@ TableQuery::TableQuery(const QString& name, const QString& table, TableAccess ac
     : QAbstractTableModel(parent), connection_(connectionName(name)), table_(table), access_(access),
       statement_(QStringLiteral("select * from ") + table), statements_(std::make_unique<Statements>()) {
     setObjectName(name);
+}
+
+TableQuery::~TableQuery() {
+    close();
+    if (QSqlDatabase::contains(connection_))
+        QSqlDatabase::removeDatabase(connection_);
+}
+
+// Made when the file is first opened: at start-up every query is closed, and
+// loading the engine's driver for them then would only keep the menu waiting.
+QSqlDatabase TableQuery::addConnection() const {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(databaseName());
     // Without the URI option the driver would hand the engine "create if missing".
     db.setConnectOptions(access_ == TableAccess::ReadOnly
                              ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY")
                              : QStringLiteral("QSQLITE_OPEN_URI"));
-}
-
-TableQuery::~TableQuery() {
-    close();
-    QSqlDatabase::removeDatabase(connection_);
+    return db;
 }
 
 QString TableQuery::databaseName() const {
@@ -123,6 +130,8 @@ QString TableQuery::filePath() const {
 void TableQuery::connectFile() {
     const QString path = filePath();
     QSqlDatabase db = database();
+    if (!db.isValid())
+        db = addConnection();
     if (db.isOpen()) {
         const auto now = fileIdentity(path);
         if (now && now == openFile_)

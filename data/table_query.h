@@ -101,7 +101,9 @@ private:
     struct Reading;
     enum class Failure { Open, Read, Write };
 
+    // The query's connection; invalid until connectFile() first makes it.
     QSqlDatabase database() const;
+    QSqlDatabase addConnection() const;
     void connectFile();
     void disconnectFile() noexcept;
     // The live query's statement with its rowid: columns "rowid, *" or "rowid".
