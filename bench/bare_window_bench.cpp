@@ -12,12 +12,20 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const bool menuLook = argc > 1 && qstrcmp(argv[1], "menu-look") == 0;
-    const QStringList captions{
-        QStringLiteral("10000まで"),      QStringLiteral("２～４けたのあん算"), QStringLiteral("２けたのひっ算"),
-        QStringLiteral("ドリル"),         QStringLiteral("２～４けたのあん算"), QStringLiteral("２けたのひっ算"),
-        QStringLiteral("ドリル"),         QStringLiteral("たし算とひき算"),     QStringLiteral("かっこ"),
-        QStringLiteral("ｍｍ、ｃｍ、ｍ"), QStringLiteral("かけ算と九九"),       QStringLiteral("ドリル"),
-        QStringLiteral("おわる"),         QStringLiteral("ヘルプ")};
+    const QStringList captions{QStringLiteral("10000まで"),
+                               QStringLiteral("２～４けたのあん算"),
+                               QStringLiteral("２けたのひっ算"),
+                               QStringLiteral("ドリル"),
+                               QStringLiteral("２～４けたのあん算"),
+                               QStringLiteral("２けたのひっ算"),
+                               QStringLiteral("ドリル"),
+                               QStringLiteral("たし算とひき算"),
+                               QStringLiteral("かっこ"),
+                               QStringLiteral("ｍｍ、ｃｍ、ｍ"),
+                               QStringLiteral("かけ算と九九"),
+                               QStringLiteral("ドリル"),
+                               QStringLiteral("おわる"),
+                               QStringLiteral("ヘルプ")};
     if (menuLook) {
         look::installFontSubstitutions();
         look::applyApplicationLook();
