@@ -4,7 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    startUp();
+    startUp(LessonScreens::AfterFirstPaint);
     const int result = runProgram();
     shutDown();
     return result;

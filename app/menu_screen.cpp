@@ -5,6 +5,7 @@
 #include "app/error_report.h"
 #include "app/lesson_state.h"
 #include "app/screens.h"
+#include "app/startup.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "lessons/addsub/column_addition.h"
@@ -132,7 +133,10 @@ void TForm1::buildControls(QWidget* client) {
             client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
             t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
         auto screen = t.screen;
-        connectGuarded(b, &TCuteButton::clicked, this, [this, screen] { openLesson(screen()); });
+        connectGuarded(b, &TCuteButton::clicked, this, [this, screen] {
+            buildLessonScreens(); // a topic chosen before the menu's first paint
+            openLesson(screen());
+        });
         buttons_ << b;
     }
 

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/confirm_quit.h"
+#include "app/error_report.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
@@ -20,6 +21,8 @@
 #include "ui/look.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 TDataModule1* DataModule1 = nullptr;
 TForm1* Form1 = nullptr;
@@ -36,7 +39,27 @@ TForm11* Form11 = nullptr;
 TForm12* Form12 = nullptr;
 TForm13* Form13 = nullptr;
 
-void startUp() {
+namespace {
+
+// Builds the lesson screens once the menu has painted for the first time,
+// in the next turn of the event loop, after the paint has reached the screen.
+class BuildAfterFirstPaint final : public QObject {
+public:
+    explicit BuildAfterFirstPaint(QWidget* menu) : QObject(menu) { menu->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, [] { runGuarded(buildLessonScreens); });
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void startUp(LessonScreens when) {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));
     look::installFontSubstitutions();
     look::applyApplicationLook();
@@ -49,6 +72,15 @@ void startUp() {
     // The grids of the lesson screens bind to the data module's sources, so it comes first.
     DataModule1 = new TDataModule1;
     Form1 = new TForm1;
+    if (when == LessonScreens::AtOnce)
+        buildLessonScreens();
+    else
+        new BuildAfterFirstPaint(Form1);
+}
+
+void buildLessonScreens() {
+    if (Form2)
+        return;
     Form2 = new TForm2(Form1);
     Form3 = new TForm3(Form1);
     Form4 = new TForm4(Form1);

@@ -1,8 +1,16 @@
 #pragma once
 
+// When the twelve lesson screens are built. The program itself builds them
+// just after the menu's first paint, so a child sees the menu without waiting
+// for screens not yet asked for; a topic chosen before then builds them at
+// once. Tests and tools that reach into the screens build them at once.
+enum class LessonScreens { AtOnce, AfterFirstPaint };
+
 // Creates the data module, the menu screen and the twelve lesson screens, in
 // that order, without entering the event loop. Needs a QApplication.
-void startUp();
+void startUp(LessonScreens when = LessonScreens::AtOnce);
+// Builds the twelve lesson screens in their fixed order, unless they are built.
+void buildLessonScreens();
 // Shows the menu screen and runs the event loop until the program is asked to end.
 int runProgram();
 // Destroys every screen and the data module, lesson screens first.

@@ -24,7 +24,7 @@ namespace {
 // In the child: once the start-up cue has played, leave the way the scenario says.
 int playAndQuit(int argc, char** argv, const QString& way) {
     QApplication application(argc, argv);
-    startUp();
+    startUp(LessonScreens::AfterFirstPaint); // as the program starts
     auto* poll = new QTimer(Form1);
     QObject::connect(poll, &QTimer::timeout, Form1, [poll, way] {
         if (lessonState().soundsEnabled != 1)

@@ -38,6 +38,8 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void lessonScreensAreCreatedInTheirFixedOrder();
+    void programBuildsItsLessonScreensAfterTheMenusFirstPaint_data();
+    void programBuildsItsLessonScreensAfterTheMenusFirstPaint();
     void cuesAtCreationOpenTheDeviceSilently();
     void startUpCueComesAfterOneSecondAndTheClockShowsOnEveryScreen();
     void missingSoundFolderIsReportedOnceForEachScreenThatCuesAtCreation();
@@ -62,6 +64,36 @@ void StartupTest::lessonScreensAreCreatedInTheirFixedOrder() {
     QVERIFY(lessonState().programFolder.endsWith(u'/'));
     QCOMPARE(Form1->findChild<CaptionLabel*>("Label5")->caption(),
              QStringLiteral("「ボタン」を えらんで はじめてね！"));
+}
+
+void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint_data() {
+    QTest::addColumn<bool>("clickedFirst"); // a topic chosen before the menu could paint
+    QTest::newRow("the menu paints") << false;
+    QTest::newRow("a topic is chosen before any paint") << true;
+}
+
+void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint() {
+    QFETCH(bool, clickedFirst);
+    FakePlatform platform;
+    lessonState() = LessonState{};
+    startUp(LessonScreens::AfterFirstPaint);
+    QVERIFY(!Form2 && !Form13);
+    if (clickedFirst) {
+        whileModal([] { QApplication::activeModalWidget()->close(); });
+        Form1->findChild<TCuteButton*>("CuteButton14")->click();
+    } else {
+        Form1->show();
+    }
+    QTRY_VERIFY(Form13);
+    QStringList order;
+    for (QObject* child : Form1->children())
+        if (qobject_cast<LessonScreen*>(child))
+            order << child->objectName();
+    QCOMPARE(order.size(), 12);
+    QCOMPARE(order.first(), QStringLiteral("Form2"));
+    QCOMPARE(platform.media->events.mid(0, 2), QStringList({"open pipo.wav", "open pipo.wav"}));
+    QVERIFY(platform.boxes->shown.isEmpty());
+    shutDown();
 }
 
 void StartupTest::cuesAtCreationOpenTheDeviceSilently() {
