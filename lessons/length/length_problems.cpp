@@ -198,18 +198,6 @@ QString lengthSubmitEntry() {
     return QStringLiteral(" ◆");
 }
 
-int enteredLength(int hundreds, int tens, int ones) {
-    return hundreds * 100 + tens * 10 + ones;
-}
-
-LengthJudgement judgeLength(int hundreds, int tens, int ones, int correctAnswer) {
-    LengthJudgement j;
-    j.enteredAnswer = enteredLength(hundreds, tens, ones);
-    j.right = j.enteredAnswer == correctAnswer;
-    j.mark = j.right ? QStringLiteral("○") : QStringLiteral("×");
-    return j;
-}
-
 std::optional<QString> lengthPrompt(LengthMoment moment) {
     switch (moment) {
     case LengthMoment::Shown:

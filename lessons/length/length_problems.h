@@ -57,17 +57,6 @@ std::optional<LengthSelectorCaptions> lengthSelectorCaptions(int menuItem, int l
 QStringList lengthDigitEntries();
 QString lengthSubmitEntry();
 
-// The bare digits picked in the three selectors make one number.
-int enteredLength(int hundreds, int tens, int ones);
-
-// What ◆ decides from the bare digits picked.
-struct LengthJudgement {
-    int enteredAnswer = 0;
-    bool right = false;
-    QString mark; // "○" or "×"
-};
-LengthJudgement judgeLength(int hundreds, int tens, int ones, int correctAnswer);
-
 // The moments at which the length screen sets its prompt.
 enum class LengthMoment {
     Shown,          // the screen is shown
