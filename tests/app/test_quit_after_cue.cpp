@@ -36,12 +36,17 @@ int playAndQuit(int argc, char** argv, const QString& way) {
                 Form1->close();
                 return;
             }
-            QTimer::singleShot(200, [] {
+            // Answers はい once the question is up, however long a loaded machine takes to show it.
+            auto* answer = new QTimer(Form1);
+            QObject::connect(answer, &QTimer::timeout, Form1, [answer] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 for (QAbstractButton* b : box ? box->buttons() : QList<QAbstractButton*>{})
-                    if (b->text() == QStringLiteral("はい(&Y)"))
+                    if (b->text() == QStringLiteral("はい(&Y)")) {
+                        answer->stop();
                         b->click();
+                    }
             });
+            answer->start(50);
             QTest::mouseClick(Form1->findChild<TCuteButton*>(QStringLiteral("CuteButton2")), Qt::LeftButton);
         });
     });
