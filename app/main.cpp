@@ -3,9 +3,12 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    startUp(LessonScreens::AfterFirstPaint);
-    const int result = runProgram();
-    shutDown();
-    return result;
+    int status = 0;
+    {
+        QApplication application(argc, argv);
+        startUp(LessonScreens::AfterFirstPaint);
+        status = runProgram();
+        shutDown();
+    }
+    endProcess(status);
 }

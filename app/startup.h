@@ -15,3 +15,6 @@ void buildLessonScreens();
 int runProgram();
 // Destroys every screen and the data module, lesson screens first.
 void shutDown();
+// Ends the process with `status` once shutDown() has run and the application
+// object is gone, without the runtime's teardown of library statics.
+[[noreturn]] void endProcess(int status);

@@ -291,11 +291,7 @@ std::unique_ptr<QTemporaryDir> copyOfTables(const QString& parent) {
     return folder;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int run(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int rounds = argc > 1 ? QByteArray(argv[1]).toInt() : 200;
     if (rounds <= 0)
@@ -332,4 +328,12 @@ int main(int argc, char* argv[]) {
                 qPrintable(QGuiApplication::platformName()), qPrintable(QDir::currentPath()));
     shutDown();
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    endProcess(run(argc, argv)); // as the program ends
 }

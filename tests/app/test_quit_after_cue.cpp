@@ -115,7 +115,7 @@ void QuitAfterCueTest::quitsWithStatusZero() {
 
 int main(int argc, char** argv) {
     if (argc == 3 && QByteArray(argv[1]) == "--play-and-quit")
-        return playAndQuit(argc, argv, QString::fromLocal8Bit(argv[2]));
+        endProcess(playAndQuit(argc, argv, QString::fromLocal8Bit(argv[2]))); // as the program ends
     QApplication application(argc, argv);
     QuitAfterCueTest test;
     return QTest::qExec(&test, argc, argv);
