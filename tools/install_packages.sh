@@ -6,16 +6,15 @@
 #
 # "package" adds what `make package` needs (dpkg-shlibdeps reads the program's
 # libraries, file finds the executables); "ci" adds what the checks of .ci/run
-# need beyond the tests: the metadata validators, debootstrap, Xvfb and
-# xdotool to try the built package in a clean Debian root, and ccache for the
-# second build with the sanitizers.
+# need beyond the tests: the metadata validators, and debootstrap, Xvfb and
+# xdotool to try the built package in a clean Debian root.
 set -e
 packages="cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libgl-dev \
  qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format pulseaudio"
 for extra in "$@"; do
     case "$extra" in
     package) packages="$packages dpkg-dev file" ;;
-    ci) packages="$packages dpkg-dev file desktop-file-utils appstream debootstrap xvfb xdotool ccache" ;;
+    ci) packages="$packages dpkg-dev file desktop-file-utils appstream debootstrap xvfb xdotool" ;;
     *)
         echo "install_packages.sh: unknown package list: $extra" >&2
         exit 2
