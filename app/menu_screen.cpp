@@ -201,14 +201,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // The arrow keys go from a button to the nearest one that way: up and down
 // a column, left and right across.
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (keyboard::isArrowKey(event->key()) && event->modifiers() == Qt::NoModifier) {
-        if (QWidget* from = focusWidget(); from && buttons_.contains(from))
-            if (QWidget* to = keyboard::neighbour(from, event->key(), buttons_))
-                to->setFocus(Qt::TabFocusReason);
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    if (!keyboard::moveFocusByArrow(event, this, buttons_))
+        QMainWindow::keyPressEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

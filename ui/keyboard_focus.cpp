@@ -1,5 +1,6 @@
 #include "ui/keyboard_focus.h"
 
+#include <QKeyEvent>
 #include <QPointF>
 #include <QWidget>
 #include <algorithm>
@@ -88,8 +89,17 @@ QWidget* neighbour(const QWidget* from, int arrowKey, const QList<QWidget*>& con
     return nearest;
 }
 
-bool isArrowKey(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+bool moveFocusByArrow(QKeyEvent* event, const QWidget* screen, const QList<QWidget*>& controls) {
+    const int key = event->key();
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!arrow || event->modifiers() != Qt::NoModifier)
+        return false;
+    if (QWidget* from = screen->focusWidget(); from && controls.contains(from))
+        if (QWidget* to = neighbour(from, key, controls))
+            to->setFocus(Qt::TabFocusReason);
+    event->accept();
+    return true;
 }
 
 } // namespace keyboard

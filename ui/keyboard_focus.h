@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QKeyEvent;
 class QWidget;
 
 // How the keyboard moves between the controls of a screen: Tab in reading
@@ -22,6 +23,9 @@ void setTabChain(QWidget* screen, const QList<QWidget*>& order);
 // arrow key; nullptr where none lies that way.
 QWidget* neighbour(const QWidget* from, int arrowKey, const QList<QWidget*>& controls);
 
-bool isArrowKey(int key);
+// An arrow key without modifiers, pressed on a screen whose focused control
+// left it unused, moves the focus from that control to its neighbour among
+// `controls` and is taken; any other key is left alone. Tells whether it took it.
+bool moveFocusByArrow(QKeyEvent* event, const QWidget* screen, const QList<QWidget*>& controls);
 
 } // namespace keyboard

@@ -607,12 +607,6 @@ void LessonScreen::keyPressEvent(QKeyEvent* event) {
     // An arrow key a control leaves unused (any on a button, left and right in
     // a list) goes to the nearest control that way: from one digit column to
     // the next, from a button to the one beside it.
-    if (keyboard::isArrowKey(event->key()) && event->modifiers() == Qt::NoModifier) {
-        if (QWidget* from = focusWidget(); from && controls_.contains(from))
-            if (QWidget* to = keyboard::neighbour(from, event->key(), controls_))
-                to->setFocus(Qt::TabFocusReason);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!keyboard::moveFocusByArrow(event, this, controls_))
+        QDialog::keyPressEvent(event);
 }
