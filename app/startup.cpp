@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/application_info.h"
 #include "app/confirm_quit.h"
 #include "app/error_report.h"
 #include "app/menu_screen.h"
@@ -19,12 +20,14 @@
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
 #include "ui/look.h"
+#include "ui/poruna_error.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
@@ -46,26 +49,33 @@ TForm13* Form13 = nullptr;
 
 namespace {
 
-// Builds the lesson screens once the menu has painted for the first time,
-// in the next turn of the event loop, after the paint has reached the screen.
-class BuildAfterFirstPaint final : public QObject {
+// Runs a handler once the menu has painted for the first time, in the next
+// turn of the event loop, after the paint has reached the screen.
+class AfterFirstPaint final : public QObject {
 public:
-    explicit BuildAfterFirstPaint(QWidget* menu) : QObject(menu) { menu->installEventFilter(this); }
+    AfterFirstPaint(QWidget* menu, std::function<void()> handler)
+        : QObject(menu), handler_(std::move(handler)) {
+        menu->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, [] { runGuarded(buildLessonScreens); });
+            QTimer::singleShot(0, watched, [handler = handler_] { runGuarded(handler); });
             deleteLater();
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::function<void()> handler_;
 };
 
 } // namespace
 
 void startUp(LessonScreens when) {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));
+    setApplicationIdentity();
     look::installFontSubstitutions();
     look::applyApplicationLook();
     installControlAccessibility();
@@ -80,7 +90,10 @@ void startUp(LessonScreens when) {
     if (when == LessonScreens::AtOnce)
         buildLessonScreens();
     else
-        new BuildAfterFirstPaint(Form1);
+        new AfterFirstPaint(Form1, buildLessonScreens);
+    // Said over the menu, in the standard error report.
+    if (const QString problem = takeStartProblem(); !problem.isEmpty())
+        new AfterFirstPaint(Form1, [problem] { throw PorunaError(problem); });
 }
 
 void buildLessonScreens() {

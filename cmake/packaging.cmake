@@ -3,8 +3,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME poruna)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_PACKAGE_CONTACT "Poruna maintainers <poruna@localhost>"
-    CACHE STRING "The Maintainer of the Debian package")
+set(CPACK_PACKAGE_CONTACT ${PORUNA_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic tutor for second-year pupils (Japanese)")
 set(CPACK_PACKAGE_DESCRIPTION
     "ポルナ teaches the arithmetic of the second year of primary school with a

@@ -28,34 +28,58 @@ program=$prefix/lib/poruna/poruna
 cat >"$program" <<'STAND_IN'
 #!/bin/sh
 pwd >"$STARTED_IN"
+echo "${PORUNA_START_PROBLEM:-}" >>"$STARTED_IN"
 STAND_IN
 
+# Prints the folder the program started in and what the launcher told it.
 start() {
-    env -u XDG_DATA_HOME HOME="$scratch/home" STARTED_IN="$scratch/started_in" "$@" "$prefix/bin/poruna"
+    env -u XDG_DATA_HOME -u PORUNA_START_PROBLEM HOME="$scratch/home" STARTED_IN="$scratch/started_in" "$@" \
+        "$prefix/bin/poruna"
     cat "$scratch/started_in"
 }
-
-# First start: the user's folder is made, the supplied tables are copied into it.
+supplied=$prefix/share/poruna/kyozai
 folder=$scratch/home/.local/share/poruna
-[ "$(start)" = "$folder" ] || fail "the first start did not run in $folder"
-for table in kazu dorill kuku; do
-    cmp -s "$prefix/share/poruna/kyozai/$table.db" "$folder/kyozai/$table.db" ||
-        fail "kyozai/$table.db was not copied from the supplied tables"
-done
-[ "$(ls "$folder")" = kyozai ] || fail "the first start left more than kyozai/ behind: $(ls "$folder")"
+# The user's kyozai/: dorill of their own, links to the supplied kazu and kuku.
+check_tables() {
+    [ "$(start)" = "$folder" ] || fail "$1: the program did not start in $folder without a word"
+    for table in kazu kuku; do
+        [ "$(readlink "$folder/kyozai/$table.db")" = "$supplied/$table.db" ] ||
+            fail "$1: kyozai/$table.db does not lead to the supplied table"
+    done
+    [ -f "$folder/kyozai/dorill.db" ] && [ ! -L "$folder/kyozai/dorill.db" ] || fail "$1: no dorill.db of the user's own"
+    [ "$(ls -A "$folder")" = kyozai ] && [ "$(ls -A "$folder/kyozai" | tr '\n' ' ')" = "dorill.db kazu.db kuku.db " ] ||
+        fail "$1: more than the tables were left behind: $(ls -AR "$folder")"
+}
 
-# A drill run changes dorill; the next start keeps it as it is.
+check_tables "the first start"
+cmp -s "$supplied/dorill.db" "$folder/kyozai/dorill.db" || fail "dorill.db was not copied from the supplied table"
+
+# A drill run changes dorill; later starts keep it, also in a folder from
+# before the links, which held copies of all three tables.
 echo "a drill run" >>"$folder/kyozai/dorill.db"
 cp "$folder/kyozai/dorill.db" "$scratch/after_the_drill"
-[ "$(start)" = "$folder" ] || fail "the second start did not run in $folder"
-cmp -s "$scratch/after_the_drill" "$folder/kyozai/dorill.db" || fail "the second start replaced dorill.db"
+check_tables "the second start"
+for table in kazu kuku; do
+    rm "$folder/kyozai/$table.db"
+    cp "$supplied/$table.db" "$folder/kyozai/$table.db"
+done
+check_tables "a start in a folder of copies"
+cmp -s "$scratch/after_the_drill" "$folder/kyozai/dorill.db" || fail "a later start replaced dorill.db"
 
-# Removing kyozai/ brings the supplied tables back.
-rm -r "$folder/kyozai"
-start >/dev/null
-cmp -s "$prefix/share/poruna/kyozai/dorill.db" "$folder/kyozai/dorill.db" || fail "kyozai/ was not made again"
+# Removing dorill.db alone brings the empty drill table back.
+rm "$folder/kyozai/dorill.db"
+check_tables "the start after dorill.db was removed"
 
 # XDG_DATA_HOME, when it is an absolute path, is where the user's folder goes.
-[ "$(start XDG_DATA_HOME="$scratch/data")" = "$scratch/data/poruna" ] || fail "XDG_DATA_HOME was not used"
-[ -e "$scratch/data/poruna/kyozai/kuku.db" ] || fail "no kyozai/ under XDG_DATA_HOME"
+[ "$(start XDG_DATA_HOME="$scratch/data" | head -n 1)" = "$scratch/data/poruna" ] || fail "XDG_DATA_HOME was not used"
+[ -L "$scratch/data/poruna/kyozai/kuku.db" ] || fail "no kyozai/ under XDG_DATA_HOME"
+
+# A folder that cannot be made (here a file stands in its way, which stops
+# root too): the program starts on the supplied tables and is told why.
+mkdir "$scratch/blocked"
+touch "$scratch/blocked/.local"
+said=$(start HOME="$scratch/blocked")
+[ "$(echo "$said" | head -n 1)" = "$prefix/share/poruna" ] || fail "a blocked home did not start on the supplied tables"
+echo "$said" | grep -q "$scratch/blocked/.local/share/poruna/kyozai" || fail "the program was not told which folder: $said"
+echo "$said" | grep -q "mkdir: " || fail "the program was not told why: $said"
 echo "installed tree and launcher: as expected"

@@ -3,7 +3,9 @@
 # a clean Debian 12 root (recommended packages left out, so the package's own
 # dependencies must be enough), started by the menu entry's command as an
 # ordinary user of that root, on a virtual screen. Passes when the menu
-# window appears, alone, and the user's tables were seeded.
+# window appears, alone, with the program's icon and the class its desktop
+# entry names, and the user's tables were prepared; and when, started with a
+# home it cannot write, the program shows its menu and one report beside it.
 #
 #   check_installed_package.sh <build folder>
 #
@@ -107,8 +109,9 @@ cp "$deb" "$root/tmp/"
     fail "apt could not install the package; see $work/apt.log"
 }
 in_root useradd --create-home --uid 1000 --user-group "$user"
+desktop_entry=/usr/share/applications/jp.poruna.Poruna.desktop
 for file in /usr/lib/poruna/oto/pipo.wav /usr/lib/poruna/ポルナ.hlp /usr/share/poruna/kyozai/kuku.db \
-    /usr/share/applications/jp.poruna.Poruna.desktop /usr/share/icons/hicolor/48x48/apps/poruna.png; do
+    $desktop_entry /usr/share/icons/hicolor/48x48/apps/poruna.png /usr/share/doc/poruna/changelog.gz; do
     in_root test -r "$file" || fail "$file is missing from the installed package"
 done
 
@@ -143,38 +146,68 @@ XDG_RUNTIME_DIR=$work/sound HOME=$work/sound pulseaudio --daemonize=no --exit-id
 sound_pid=$!
 await "$sound_pid" PulseAudio "$work/pulseaudio.log" test -S "$root/tmp/sound/native"
 
-say "starting poruna as $user on $display"
-chroot --userspec=1000:1000 "$root" /usr/bin/env -i HOME="$home" USER="$user" LOGNAME="$user" \
-    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" \
-    PULSE_SERVER=unix:/tmp/sound/native poruna >"$work/program.log" 2>&1 &
-program_pid=$!
-
-# The menu window is the only visible one named ポルナ, at the menu's size; an
-# error report would be a second window with the same name.
-tries=0
-windows=""
-until windows=$(LANG=C.UTF-8 DISPLAY=$display xdotool search --onlyvisible --name '^ポルナ$' 2>/dev/null); do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 120 ] || ! kill -0 "$program_pid" 2>/dev/null; then
-        cat "$work/program.log" >&2
-        fail "no window named ポルナ appeared"
+# Starts poruna as the user, with the given home, as the menu entry would.
+start_poruna() {
+    chroot --userspec=1000:1000 "$root" /usr/bin/env -i HOME="$1" USER="$user" LOGNAME="$user" \
+        PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" \
+        PULSE_SERVER=unix:/tmp/sound/native poruna >"$work/program.log" 2>&1 &
+    program_pid=$!
+}
+# Waits for the given number of visible windows named ポルナ (the menu, and
+# an error report has the same name), then leaves their ids in $windows and
+# the screen in the given picture, for whoever reads a failure.
+await_windows() {
+    count=$1 picture=$2 tries=0
+    until windows=$(LANG=C.UTF-8 DISPLAY=$display xdotool search --onlyvisible --name '^ポルナ$' 2>/dev/null) &&
+        [ "$(echo "$windows" | wc -l)" -ge "$count" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 120 ] || ! kill -0 "$program_pid" 2>/dev/null; then
+            cat "$work/program.log" >&2
+            fail "no $count windows named ポルナ appeared"
+        fi
+        sleep 0.5
+    done
+    sleep 1
+    if command -v import >/dev/null; then
+        DISPLAY=$display import -window root "$work/$picture" 2>/dev/null || true
     fi
-    sleep 0.5
-done
-sleep 1
-# What the screen shows, for whoever reads a failure.
-if command -v import >/dev/null; then
-    DISPLAY=$display import -window root "$work/screen.png" 2>/dev/null || true
-fi
-windows=$(LANG=C.UTF-8 DISPLAY=$display xdotool search --onlyvisible --name '^ポルナ$')
-[ "$(echo "$windows" | wc -l)" -eq 1 ] || fail "more than one window named ポルナ: an error report?"
-size=$(DISPLAY=$display xdotool getwindowgeometry "$windows" | sed -n 's/^ *Geometry: //p')
-[ "$size" = 955x716 ] || fail "the window named ポルナ is $size, not the menu's 955x716"
+    windows=$(LANG=C.UTF-8 DISPLAY=$display xdotool search --onlyvisible --name '^ポルナ$')
+    [ "$(echo "$windows" | wc -l)" -eq "$count" ] || fail "not $count windows named ポルナ; see $work/$picture"
+}
+# The one of $windows that has the menu's size.
+menu_window() {
+    for window in $windows; do
+        size=$(DISPLAY=$display xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+        [ "$size" != 955x716 ] || echo "$window"
+    done
+}
+
+say "starting poruna as $user on $display"
+start_poruna "$home"
+await_windows 1 screen.png
+menu=$(menu_window)
+[ -n "$menu" ] || fail "the window named ポルナ is not the menu's 955x716"
+
+# A dock finds the desktop entry by the window's class, and shows its icon.
+class=$(sed -n 's/^StartupWMClass=//p' "$root$desktop_entry")
+DISPLAY=$display xdotool search --onlyvisible --classname "^$class\$" | grep -qx "$menu" ||
+    fail "the menu's class is not the desktop entry's StartupWMClass $class"
+DISPLAY=$display xprop -id "$menu" _NET_WM_ICON | grep -q "Icon (48 x 48)" || fail "the menu carries no icon"
 
 kyozai=$root$home/.local/share/poruna/kyozai
-for table in kazu dorill kuku; do
-    [ -s "$kyozai/$table.db" ] || fail "~/.local/share/poruna/kyozai/$table.db was not seeded"
-    [ "$(stat -c %u "$kyozai/$table.db")" = 1000 ] || fail "kyozai/$table.db is not the user's own"
+[ -s "$kyozai/dorill.db" ] && [ "$(stat -c %u "$kyozai/dorill.db")" = 1000 ] ||
+    fail "~/.local/share/poruna/kyozai/dorill.db is not the user's own"
+for table in kazu kuku; do
+    [ "$(readlink "$kyozai/$table.db")" = /usr/share/poruna/kyozai/$table.db ] ||
+        fail "~/.local/share/poruna/kyozai/$table.db does not lead to the supplied table"
 done
+say "the menu appeared and ~/.local/share/poruna/kyozai was prepared ($(($(date +%s) - started)) s)"
 
-say "the menu appeared and ~/.local/share/poruna/kyozai was seeded ($(($(date +%s) - started)) s)"
+# A home the user cannot write: the menu, and the report of why beside it.
+stop "$program_pid"
+mkdir -m 555 "$root/home/read-only"
+start_poruna /home/read-only
+await_windows 2 screen-read-only-home.png
+[ -n "$(menu_window)" ] || fail "with a read-only home, no menu beside the report"
+[ -z "$(ls -A "$root/home/read-only")" ] || fail "something was written into the read-only home"
+say "with a read-only home, the menu and a report appeared ($(($(date +%s) - started)) s)"

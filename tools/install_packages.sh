@@ -1,20 +1,25 @@
 #!/bin/sh
-# Installs the Debian packages the build, the program and the tests need, but only
-# those that are missing, so a second `make` does not touch apt at all.
+# Installs the Debian packages that are missing, so a second `make` does not
+# touch apt at all.
 #
-#   install_packages.sh [package] [ci]
+#   install_packages.sh [test] [package] [ci]
 #
-# "package" adds what `make package` needs (dpkg-shlibdeps reads the program's
-# libraries, file finds the executables); "ci" adds what the checks of .ci/run
-# need beyond the tests: the metadata validators, and debootstrap, Xvfb and
-# xdotool to try the built package in a clean Debian root.
+# With no list: what building and running the program needs. "test" adds what
+# the tests, the benchmarks and the format check need: clang-format, and a
+# PulseAudio server that they start for themselves (the program plays into
+# the desktop's own). "package" adds what `make package` needs (dpkg-shlibdeps
+# reads the program's libraries, file finds the executables); "ci" adds what
+# the checks of .ci/run need beyond the tests: the package's checkers, and
+# debootstrap, Xvfb, xdotool and xprop to try the built package in a clean
+# Debian root.
 set -e
 packages="cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libgl-dev \
- qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format pulseaudio"
+ qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk"
 for extra in "$@"; do
     case "$extra" in
+    test) packages="$packages clang-format pulseaudio" ;;
     package) packages="$packages dpkg-dev file" ;;
-    ci) packages="$packages dpkg-dev file desktop-file-utils appstream debootstrap xvfb xdotool" ;;
+    ci) packages="$packages dpkg-dev file lintian desktop-file-utils appstream debootstrap xvfb xdotool x11-utils" ;;
     *)
         echo "install_packages.sh: unknown package list: $extra" >&2
         exit 2

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Validates the desktop entry and the AppStream metainfo as the built Debian
-# package installs them, icons included.
+# package installs them, icons included; the metainfo also pedantically.
 #
 #   validate_desktop_files.sh <build folder>
 set -eu
@@ -14,3 +14,4 @@ for entry in "$tree"/usr/share/applications/*.desktop; do
     echo "desktop-file-validate: $(basename "$entry") is valid"
 done
 appstreamcli validate-tree --no-net "$tree"
+appstreamcli validate --pedantic --no-net "$tree"/usr/share/metainfo/*.metainfo.xml
