@@ -215,15 +215,6 @@ QSqlQuery& TableQuery::pageQuery() {
         Failure::Read);
 }
 
-void TableQuery::setStatement(const QString& statement) {
-    requireNoTransaction("change the statement");
-    closeResult();
-    if (statement == statement_)
-        return;
-    statement_ = statement;
-    forgetStatement();
-}
-
 void TableQuery::forgetStatement() {
     statements_->count.reset();
     statements_->page.reset();

@@ -122,8 +122,3 @@ int enteredAnswer(const DrillScreenRules& rules, const LessonState& state) {
         sum += digitField(state, selector.placeValue);
     return sum;
 }
-
-void clearDigitFields(const DrillScreenRules& rules, LessonState& state) {
-    for (const DrillDigitSelector& selector : rules.digitSelectors)
-        digitField(state, selector.placeValue) = 0;
-}

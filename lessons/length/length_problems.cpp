@@ -197,20 +197,3 @@ QStringList lengthDigitEntries() {
 QString lengthSubmitEntry() {
     return QStringLiteral(" ◆");
 }
-
-std::optional<QString> lengthPrompt(LengthMoment moment) {
-    switch (moment) {
-    case LengthMoment::Shown:
-    case LengthMoment::MenuChosen:
-    case LengthMoment::NoProblem:
-        return QStringLiteral("メニューを えらんでね！");
-    case LengthMoment::SwitchedToTest:
-    case LengthMoment::Judged:
-        return QStringLiteral("「つぎへ」ボタンで すすめてね！");
-    case LengthMoment::ProblemShown:
-        return QStringLiteral("こたえを えらんでから ◆を おしてね！");
-    case LengthMoment::SwitchedToStudy:
-        break;
-    }
-    return std::nullopt;
-}

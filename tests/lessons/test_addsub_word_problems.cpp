@@ -267,7 +267,7 @@ void AddSubWordProblemsTest::rotationAndCaptions_data() {
 
 void AddSubWordProblemsTest::rotationAndCaptions() {
     QFETCH(int, kind);
-    QTEST(nextAddSubKind(kind), "nextKind");
+    QTEST(nextInCycle(kind, addSubKinds), "nextKind");
     // The same counter read as a step; the screen's button shows it as "ステップN".
     QTEST(nextInCycle(kind, addSubSteps), "stepAfter");
 }
