@@ -1,6 +1,6 @@
 #include "lessons/drills/drill_screen_rules.h"
 
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The three timed drills without a window: their problems, the answer row,
 // the score, the clock and where the three screens differ.
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
 #include "lessons/drills/drill_problems.h"
 #include "lessons/drills/drill_run.h"
 #include "lessons/drills/drill_screen_rules.h"
