@@ -22,11 +22,6 @@ public:
     DrillSession(DrillScreen& screen, TDataModule1& data, const DrillScreenRules& rules,
                  DataGrid* answerTable);
 
-    int timeLimit() const { return timing_.timeLimit; }
-    int tickCount() const { return timing_.tickCount; }
-    int startSecond() const { return timing_.startSecond; }
-    QTimer* Timer3() const { return timer3_; }
-
     // The handlers, in the order a run meets them.
     void FormShow();
     void ComboBox1Change(int index); // the problem kind
