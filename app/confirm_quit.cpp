@@ -1,6 +1,6 @@
 #include "app/confirm_quit.h"
 
-#include "ui/message_boxes.h"
+#include "core/message_boxes.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -2,10 +2,10 @@
 
 #include "app/application_info.h"
 #include "app/confirm_quit.h"
-#include "app/error_report.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
+#include "core/error_report.h"
 #include "data/data_module.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_subtraction.h"
@@ -99,18 +99,20 @@ void startUp(LessonScreens when) {
 void buildLessonScreens() {
     if (Form2)
         return;
-    Form2 = new TForm2(Form1);
+    Form2 = new TForm2(*DataModule1, Form1);
     Form3 = new TForm3(Form1);
     Form4 = new TForm4(Form1);
-    Form5 = new TForm5(Form1);
+    Form5 = new TForm5(*DataModule1, Form1);
     Form6 = new TForm6(Form1);
     Form7 = new TForm7(Form1);
-    Form8 = new TForm8(Form1);
+    Form8 = new TForm8(*DataModule1, Form1);
     Form9 = new TForm9(Form1);
     Form11 = new TForm11(Form1);
     Form10 = new TForm10(Form1);
-    Form12 = new TForm12(Form1);
-    Form13 = new TForm13(Form1);
+    Form12 = new TForm12(*DataModule1, Form1);
+    Form13 = new TForm13(*DataModule1, Form1);
+    for (LessonScreen* screen : Form1->findChildren<LessonScreen*>(Qt::FindDirectChildrenOnly))
+        QObject::connect(screen, &LessonScreen::quitRequested, Form1, [] { ConfirmQuit(); });
 }
 
 int runProgram() {

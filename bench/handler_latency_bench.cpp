@@ -17,15 +17,15 @@
 //   ROUNDS  rounds per screen, 200 unless given
 //   FOLDER  where the copy of the tables goes instead, e.g. /dev/shm to see
 //           the handlers without the disk's syncs
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
+#include "core/message_boxes.h"
 #include "lessons/drills/drill_screen.h"
 #include "ui/lesson_screen.h"
-#include "ui/message_boxes.h"
 
 #include <QApplication>
 #include <QDir>

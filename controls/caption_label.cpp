@@ -1,6 +1,6 @@
 #include "controls/caption_label.h"
 
-#include "ui/display_text.h"
+#include "core/display_text.h"
 
 #include <QAccessible>
 #include <QGuiApplication>

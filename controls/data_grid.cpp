@@ -25,8 +25,6 @@ public:
             emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(columns_.size()) - 1);
     }
 
-    QAbstractItemModel* source() const { return source_; }
-
     void setSource(QAbstractItemModel* source) {
         beginResetModel();
         if (source_)
@@ -187,10 +185,6 @@ void DataGrid::setLook(const GridLook& look) {
 
 void DataGrid::setDataSource(QAbstractItemModel* source) {
     columns_->setSource(source);
-}
-
-QAbstractItemModel* DataGrid::dataSource() const {
-    return columns_->source();
 }
 
 void DataGrid::applyWidths() {

@@ -37,7 +37,6 @@ public:
     void setColumns(const QList<GridColumn>& columns);
     void setLook(const GridLook& look);
     void setDataSource(QAbstractItemModel* source);
-    QAbstractItemModel* dataSource() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,7 @@
 #include "data/table_query.h"
 
-#include "ui/message_boxes.h"
-#include "ui/poruna_error.h"
+#include "core/error_report.h"
+#include "core/poruna_error.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -215,15 +215,6 @@ QSqlQuery& TableQuery::pageQuery() {
         Failure::Read);
 }
 
-void TableQuery::setStatement(const QString& statement) {
-    requireNoTransaction("change the statement");
-    closeResult();
-    if (statement == statement_)
-        return;
-    statement_ = statement;
-    forgetStatement();
-}
-
 void TableQuery::forgetStatement() {
     statements_->count.reset();
     statements_->page.reset();
@@ -390,7 +381,7 @@ const TableQuery::Row* TableQuery::rowAt(int row) const {
         fetchFailed_ = true;
         const QString message = error.message();
         QMetaObject::invokeMethod(
-            self, [message] { messageBoxes().errorReport(message); }, Qt::QueuedConnection);
+            self, [message] { reportFailure(message); }, Qt::QueuedConnection);
         return nullptr;
     }
     return row < rows_.size() ? &rows_.at(row) : nullptr;

@@ -45,10 +45,9 @@ public:
     // The database name as handed to the engine, e.g. "file:kyozai/kazu.db?mode=ro".
     QString databaseName() const;
 
-    // A single SELECT without LIMIT (the query pages with its own). Changing the
-    // statement closes the result; the file stays open for the next open(),
-    // which checks it is still the same file.
-    void setStatement(const QString& statement);
+    // A single SELECT without LIMIT (the query pages with its own), set by
+    // reopen(); the file stays open for the next open(), which checks it is
+    // still the same file.
     QString statement() const { return statement_; }
 
     // Runs the statement (counting its rows, reading none yet); the cursor
@@ -64,8 +63,6 @@ public:
     // folder as it is then.
     void close();
     bool isOpen() const { return open_; }
-
-    QStringList fieldNames() const { return fields_; }
 
     // --- the cursor ---
     void first();

@@ -1,4 +1,4 @@
-#include "ui/help_viewer.h"
+#include "core/help_viewer.h"
 
 #include "ui/window_placement.h"
 

@@ -1,14 +1,13 @@
 #include "ui/lesson_screen.h"
 
-#include "app/confirm_quit.h"
-#include "app/error_report.h"
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/error_report.h"
+#include "core/lesson_state.h"
+#include "core/poruna_error.h"
 #include "ui/keyboard_focus.h"
 #include "ui/look.h"
-#include "ui/poruna_error.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 #include "ui/window_placement.h"
@@ -580,7 +579,7 @@ void LessonScreen::CuteButton2Click() {
 }
 
 void LessonScreen::CuteButton1Click() {
-    ConfirmQuit();
+    emit quitRequested();
 }
 
 void LessonScreen::Timer1Timer() {

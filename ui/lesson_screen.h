@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/error_report.h"
+#include "core/error_report.h"
 
 #include <QDialog>
 #include <QHash>
@@ -80,6 +80,10 @@ public:
         QString caption = {};
         QStringList entries = {};
     };
+
+signals:
+    // おわる: the program decides whether to end.
+    void quitRequested();
 
 protected:
     LessonScreen(QWidget* parent, const QString& objectName, const QString& windowCaption,

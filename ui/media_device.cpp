@@ -1,7 +1,7 @@
-#include "ui/media_device.h"
+#include "core/media_device.h"
 
+#include "core/poruna_error.h"
 #include "ui/media_player.h"
-#include "ui/poruna_error.h"
 
 #include <QAudioDevice>
 #include <QFile>

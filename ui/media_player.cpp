@@ -1,6 +1,6 @@
 #include "ui/media_player.h"
 
-#include "ui/poruna_error.h"
+#include "core/poruna_error.h"
 
 namespace {
 MediaPlayer* theCuePlayer = nullptr;

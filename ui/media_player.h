@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/media_device.h"
+#include "core/media_device.h"
 
 #include <QObject>
 #include <QString>

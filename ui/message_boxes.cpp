@@ -1,6 +1,6 @@
-#include "ui/message_boxes.h"
+#include "core/message_boxes.h"
 
-#include "ui/display_text.h"
+#include "core/display_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,8 +6,8 @@
 #include "controls/hint_memo.h"
 #include "controls/shape.h"
 #include "controls/status_bar.h"
+#include "core/clock.h"
 #include "ui/child_picture.h"
-#include "ui/clock.h"
 #include "ui/look.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "ui/sound_cue.h"
 
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
+#include "core/poruna_error.h"
 #include "ui/media_player.h"
-#include "ui/poruna_error.h"
 
 QString cueFileName(std::uint32_t cue) {
     switch (cue) {

@@ -1,13 +1,13 @@
 #include "lessons/addsub/column_addition.h"
 
-#include "app/error_report.h"
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/shape.h"
+#include "core/error_report.h"
+#include "core/lesson_state.h"
+#include "core/random_source.h"
 #include "lessons/addsub/column_board.h"
 #include "ui/look.h"
-#include "ui/random_source.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

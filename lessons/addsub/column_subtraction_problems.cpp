@@ -1,6 +1,6 @@
 #include "lessons/addsub/column_subtraction_problems.h"
 
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 namespace {
 

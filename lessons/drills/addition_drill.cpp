@@ -2,8 +2,8 @@
 
 #include "lessons/drills/drill_screen_rules.h"
 
-TForm5::TForm5(QWidget* parent)
-    : DrillScreen(parent, additionDrillRules(),
+TForm5::TForm5(TDataModule1& data, QWidget* parent)
+    : DrillScreen(parent, data, additionDrillRules(),
                   {.titleFrame = {56, 32, 241, 41},
                    .titleAt = {72, 40},
                    .problemNumberAt = {72, 128},

@@ -1,6 +1,6 @@
 #include "lessons/drills/drill_problems.h"
 
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 #include <QStringList>
 

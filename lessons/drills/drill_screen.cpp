@@ -1,11 +1,10 @@
 #include "lessons/drills/drill_screen.h"
 
-#include "app/lesson_state.h"
-#include "app/screens.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "controls/status_bar.h"
+#include "core/lesson_state.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/drills/drill_screen_rules.h"
@@ -39,7 +38,8 @@ DigitPlace placeOf(int placeValue) {
 
 } // namespace
 
-DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const DrillLayout& layout)
+DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenRules& rules,
+                         const DrillLayout& layout)
     : LessonScreen(parent, rules.screen, QStringLiteral("ポルナ")), rules_(rules) {
     hasMenu_ = !rules.menuEntries.isEmpty();
     listsDisabledBetweenProblems_ = true;
@@ -67,7 +67,7 @@ DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const D
                            selector.caption};
     }
     addDigitSelectors(lists, rules.submitComboBox, layout.submitBox);
-    buildAnswerTable(layout.answerTableAt);
+    buildAnswerTable(layout.answerTableAt, data);
     if (layout.emptyBarAboveClock) {
         auto* bar = new StatusBar(this);
         bar->setObjectName(QStringLiteral("StatusBar2"));
@@ -76,7 +76,7 @@ DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const D
     }
     addStatusBar(680);
 
-    session_ = new DrillSession(*this, rules, answerTable_);
+    session_ = new DrillSession(*this, data, rules, answerTable_);
     setRoleHandler(ButtonRole::Start, [this] { session_->CuteButton3Click(); });
     setRoleHandler(ButtonRole::Next, [this] { session_->CuteButton4Click(); });
     setRoleHandler(ButtonRole::Stop, [this] { session_->CuteButton5Click(); });
@@ -105,7 +105,7 @@ void DrillScreen::buildLabels(const DrillLayout& layout) {
                      look::navy);
 }
 
-void DrillScreen::buildAnswerTable(QPoint at) {
+void DrillScreen::buildAnswerTable(QPoint at, TDataModule1& data) {
     answerTable_ = new DataGrid(this);
     answerTable_->setObjectName(QStringLiteral("DBGrid1"));
     answerTable_->setGeometry(QRect(at, answerTableSize));
@@ -115,8 +115,7 @@ void DrillScreen::buildAnswerTable(QPoint at) {
                               {QStringLiteral("KOT"), QStringLiteral("こたえ"), 70},
                               {QStringLiteral("HNT"), QStringLiteral("○×"), 40}});
     answerTable_->setLook({look::rounded(16), look::navy, look::rounded(13, true), look::navy, look::cream});
-    if (DataModule1)
-        answerTable_->setDataSource(DataModule1->DataSource2);
+    answerTable_->setDataSource(data.DataSource2);
     answerTable_->hide();
 }
 

@@ -7,6 +7,7 @@
 #include <QRect>
 
 class DataGrid;
+class TDataModule1;
 class DrillSession;
 struct DrillScreenRules;
 
@@ -44,14 +45,15 @@ public:
     void SubmitPicked() override;
 
 protected:
-    DrillScreen(QWidget* parent, const DrillScreenRules& rules, const DrillLayout& layout);
+    DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenRules& rules,
+                const DrillLayout& layout);
     void clearOwnWork() override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     friend class DrillSession;
     void buildLabels(const DrillLayout& layout);
-    void buildAnswerTable(QPoint at);
+    void buildAnswerTable(QPoint at, TDataModule1& data);
 
     const DrillScreenRules& rules_;
     DataGrid* answerTable_ = nullptr;

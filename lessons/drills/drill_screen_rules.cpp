@@ -1,6 +1,6 @@
 #include "lessons/drills/drill_screen_rules.h"
 
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
 
 namespace {
 
@@ -121,9 +121,4 @@ int enteredAnswer(const DrillScreenRules& rules, const LessonState& state) {
     for (const DrillDigitSelector& selector : rules.digitSelectors)
         sum += digitField(state, selector.placeValue);
     return sum;
-}
-
-void clearDigitFields(const DrillScreenRules& rules, LessonState& state) {
-    for (const DrillDigitSelector& selector : rules.digitSelectors)
-        digitField(state, selector.placeValue) = 0;
 }

@@ -62,5 +62,3 @@ const DrillScreenRules& multiplicationDrillRules(); // TForm13
 
 // The submitted answer: the sum of the screen's digit fields.
 int enteredAnswer(const DrillScreenRules& rules, const LessonState& state);
-// Sets the screen's digit fields to 0, as ShowDigitSelectors does.
-void clearDigitFields(const DrillScreenRules& rules, LessonState& state);

@@ -1,19 +1,18 @@
 #include "lessons/drills/drill_session.h"
 
-#include "app/error_report.h"
-#include "app/lesson_state.h"
-#include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "core/clock.h"
+#include "core/error_report.h"
+#include "core/lesson_state.h"
+#include "core/message_boxes.h"
+#include "core/poruna_error.h"
+#include "core/random_source.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "lessons/drills/drill_table.h"
-#include "ui/clock.h"
-#include "ui/message_boxes.h"
-#include "ui/poruna_error.h"
-#include "ui/random_source.h"
 #include "ui/sound_cue.h"
 
 #include <QTimer>
@@ -26,16 +25,11 @@ int secondOfDayNow() {
     return secondOfDay(clockSource().now().time());
 }
 
-TDataModule1& dataModule() {
-    if (!DataModule1)
-        throw PorunaError(QStringLiteral("ドリルの こたえを かく データモジュールが ありません。"));
-    return *DataModule1;
-}
-
 } // namespace
 
-DrillSession::DrillSession(DrillScreen& screen, const DrillScreenRules& rules, DataGrid* answerTable)
-    : QObject(&screen), screen_(screen), rules_(rules), answerTable_(answerTable),
+DrillSession::DrillSession(DrillScreen& screen, TDataModule1& data, const DrillScreenRules& rules,
+                           DataGrid* answerTable)
+    : QObject(&screen), screen_(screen), data_(data), rules_(rules), answerTable_(answerTable),
       timer3_(new QTimer(&screen)) {
     setObjectName(QStringLiteral("DrillSession"));
     timer3_->setObjectName(QStringLiteral("Timer3"));
@@ -100,7 +94,7 @@ void DrillSession::CuteButton3Click() {
     timing_.startSecond = secondOfDayNow();
     screen_.MakeProblem();
     screen_.ShowDigitSelectors();
-    emptyAnswerTable(dataModule());
+    emptyAnswerTable(data_);
     if (rules_.cueAfterEmptying)
         PlayCue(CueAnswer);
     if (timing_.timeLimit > 0) {
@@ -159,7 +153,7 @@ void DrillSession::SubmitPicked() {
     const bool right = s.enteredAnswer == s.correctAnswer;
     // Counted once it is logged: a row the table refused leaves the problem
     // open, to be answered again.
-    appendAnswerRow(dataModule(), answerRow(s.problemCount, *problem_, s.enteredAnswer));
+    appendAnswerRow(data_, answerRow(s.problemCount, *problem_, s.enteredAnswer));
     judged_ = true;
     if (right)
         ++s.correctCount;

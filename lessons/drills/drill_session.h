@@ -8,6 +8,7 @@
 
 class DataGrid;
 class DrillScreen;
+class TDataModule1;
 class QTimer;
 struct DrillScreenRules;
 
@@ -18,12 +19,8 @@ struct DrillScreenRules;
 class DrillSession final : public QObject {
     Q_OBJECT
 public:
-    DrillSession(DrillScreen& screen, const DrillScreenRules& rules, DataGrid* answerTable);
-
-    int timeLimit() const { return timing_.timeLimit; }
-    int tickCount() const { return timing_.tickCount; }
-    int startSecond() const { return timing_.startSecond; }
-    QTimer* Timer3() const { return timer3_; }
+    DrillSession(DrillScreen& screen, TDataModule1& data, const DrillScreenRules& rules,
+                 DataGrid* answerTable);
 
     // The handlers, in the order a run meets them.
     void FormShow();
@@ -47,6 +44,7 @@ private:
     void setPrompt(const QString& text);
 
     DrillScreen& screen_;
+    TDataModule1& data_;
     const DrillScreenRules& rules_;
     DataGrid* answerTable_;
     QTimer* timer3_;

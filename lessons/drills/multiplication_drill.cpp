@@ -2,8 +2,8 @@
 
 #include "lessons/drills/drill_screen_rules.h"
 
-TForm13::TForm13(QWidget* parent)
-    : DrillScreen(parent, multiplicationDrillRules(),
+TForm13::TForm13(TDataModule1& data, QWidget* parent)
+    : DrillScreen(parent, data, multiplicationDrillRules(),
                   {.titleFrame = {56, 32, 217, 41},
                    .titleAt = {64, 40},
                    .problemNumberAt = {88, 128},

@@ -2,8 +2,8 @@
 
 #include "lessons/drills/drill_screen_rules.h"
 
-TForm8::TForm8(QWidget* parent)
-    : DrillScreen(parent, subtractionDrillRules(),
+TForm8::TForm8(TDataModule1& data, QWidget* parent)
+    : DrillScreen(parent, data, subtractionDrillRules(),
                   {.titleFrame = {56, 32, 225, 41},
                    .titleAt = {64, 40},
                    .problemNumberAt = {64, 144},

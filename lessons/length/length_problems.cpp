@@ -1,6 +1,6 @@
 #include "lessons/length/length_problems.h"
 
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 namespace {
 
@@ -196,21 +196,4 @@ QStringList lengthDigitEntries() {
 
 QString lengthSubmitEntry() {
     return QStringLiteral(" ◆");
-}
-
-std::optional<QString> lengthPrompt(LengthMoment moment) {
-    switch (moment) {
-    case LengthMoment::Shown:
-    case LengthMoment::MenuChosen:
-    case LengthMoment::NoProblem:
-        return QStringLiteral("メニューを えらんでね！");
-    case LengthMoment::SwitchedToTest:
-    case LengthMoment::Judged:
-        return QStringLiteral("「つぎへ」ボタンで すすめてね！");
-    case LengthMoment::ProblemShown:
-        return QStringLiteral("こたえを えらんでから ◆を おしてね！");
-    case LengthMoment::SwitchedToStudy:
-        break;
-    }
-    return std::nullopt;
 }

@@ -56,17 +56,3 @@ std::optional<LengthSelectorCaptions> lengthSelectorCaptions(int menuItem, int l
 // submit selector.
 QStringList lengthDigitEntries();
 QString lengthSubmitEntry();
-
-// The moments at which the length screen sets its prompt.
-enum class LengthMoment {
-    Shown,          // the screen is shown
-    MenuChosen,     // an item is chosen and explained
-    SwitchedToTest, // the mode button went to test mode
-    SwitchedToStudy,
-    ProblemShown, // つぎへ put up a problem
-    NoProblem,    // つぎへ with no item of this screen chosen
-    Judged,       // ◆
-};
-
-// The prompt at that moment; none where the prompt stays as it is.
-std::optional<QString> lengthPrompt(LengthMoment moment);

@@ -1,11 +1,12 @@
 #include "lessons/multiplication/multiplication.h"
 
-#include "app/lesson_state.h"
-#include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "core/lesson_state.h"
+#include "core/message_boxes.h"
+#include "core/random_source.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/multiplication/multiplication_menu_items.h"
@@ -13,8 +14,6 @@
 #include "lessons/multiplication/times_table_chart.h"
 #include "lessons/multiplication/times_table_chart_rules.h"
 #include "ui/look.h"
-#include "ui/message_boxes.h"
-#include "ui/random_source.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 
@@ -37,7 +36,8 @@ QStringList selectorEntries() {
 
 } // namespace
 
-TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"), QStringLiteral("ポルナ")) {
+TForm12::TForm12(TDataModule1& data, QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form12"), QStringLiteral("ポルナ")), data_(data) {
     showSetsStudyMode_ = false;
     addTitle(QStringLiteral("Shape24"), QRect(56, 22, 300, 41), QPoint(72, 30),
              QStringLiteral("かけ算：かけ算と九九"));
@@ -73,8 +73,7 @@ TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"
                        {QStringLiteral("kotae"), QStringLiteral("こたえ"), 50, Qt::AlignHCenter},
                        {QStringLiteral("yomi"), QStringLiteral("おぼえかた"), 220, Qt::AlignLeft}});
     grid_->setLook({look::rounded(16), look::black, look::rounded(16), look::black, look::white});
-    if (DataModule1)
-        grid_->setDataSource(DataModule1->DataSource3);
+    grid_->setDataSource(data_.DataSource3);
     grid_->hide();
     chart_ = new TimesTableChart(this);
 
@@ -112,7 +111,7 @@ void TForm12::onMenuChosen(int menuItem) {
 
 void TForm12::showKukuList() {
     // Read again on every choice; a table that cannot be read leaves the list put away.
-    DataModule1->RequeryKuku();
+    data_.RequeryKuku();
     grid_->move(grid_->x(), boardTop);
     grid_->show();
 }

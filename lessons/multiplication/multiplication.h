@@ -5,6 +5,7 @@
 
 class CaptionLabel;
 class DataGrid;
+class TDataModule1;
 class TimesTableChart;
 
 // かけ算：かけ算と九九 — multiplication expressions, the 九九 list, the times-table chart and
@@ -12,7 +13,7 @@ class TimesTableChart;
 class TForm12 final : public LessonScreen {
     Q_OBJECT
 public:
-    explicit TForm12(QWidget* parent = nullptr);
+    explicit TForm12(TDataModule1& data, QWidget* parent = nullptr);
 
     // The size of one group with its unit, from the latest かけ算の しき story; the explanation
     // reads it, and it keeps its value for the life of the program.
@@ -33,6 +34,8 @@ protected:
     QString completedProblem() const override;
 
 private:
+    TDataModule1& data_;
+
     BoardNumbers board() const;
     void showKukuList();
     void showChart();

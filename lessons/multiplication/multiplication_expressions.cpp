@@ -1,7 +1,7 @@
 #include "lessons/multiplication/multiplication_expressions.h"
 
+#include "core/random_source.h"
 #include "lessons/multiplication/multiplication_menu_items.h"
-#include "ui/random_source.h"
 
 namespace {
 

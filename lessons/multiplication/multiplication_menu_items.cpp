@@ -1,9 +1,9 @@
 #include "lessons/multiplication/multiplication_menu_items.h"
 
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
+#include "core/random_source.h"
 #include "lessons/multiplication/multiplication_expressions.h"
 #include "lessons/multiplication/multiplication_screen_texts.h"
-#include "ui/random_source.h"
 
 namespace multiplicationScreen {
 

@@ -2,9 +2,9 @@
 
 #include "controls/caption_label.h"
 #include "controls/shape.h"
+#include "core/poruna_error.h"
 #include "lessons/multiplication/times_table_chart_rules.h"
 #include "ui/look.h"
-#include "ui/poruna_error.h"
 #include "ui/screen_builder.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "lessons/multiplication/times_table_chart_rules.h"
 
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 namespace {
 

@@ -1,15 +1,14 @@
 #include "lessons/numbers/numbers_to_10000.h"
 
-#include "app/lesson_state.h"
-#include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "core/lesson_state.h"
+#include "core/random_source.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/numbers/number_problems.h"
 #include "ui/look.h"
-#include "ui/random_source.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 
@@ -50,7 +49,8 @@ const QStringList kanjiHint = {
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), QStringLiteral("ポルナ")) {
+TForm2::TForm2(TDataModule1& data, QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form2"), QStringLiteral("ポルナ")), data_(data) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 289, 41), QPoint(72, 30),
              QStringLiteral("数：１００００まで"));
     build::label(this, QStringLiteral("Label6"), QPoint(72, 110), look::rounded(21), look::navy);
@@ -86,8 +86,7 @@ TForm2::TForm2(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form2"), 
                        {QStringLiteral("K1"), QStringLiteral("1 の数"), 100},
                        {QStringLiteral("KAZU"), QStringLiteral("あつまりの数"), 100}});
     grid_->setLook({look::rounded(16), look::navy, look::rounded(16), look::navy, look::white});
-    if (DataModule1)
-        grid_->setDataSource(DataModule1->DataSource1);
+    grid_->setDataSource(data_.DataSource1);
 
     memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
                         look::navy);
@@ -172,7 +171,7 @@ std::optional<LessonScreen::HintView> TForm2::hintToShow() {
     LessonState& s = lessonState();
     if (s.menuItem == 1) {
         s.kazuFilter = kazuFilterLine;
-        DataModule1->RequeryKazu(s.kazuFilter);
+        data_.RequeryKazu(s.kazuFilter);
         // Lies under the grid, and is read once the grid is put away.
         label(6)->setCaption(QStringLiteral(
             "10000 までの数は、1000 や 100 や 10 や 1 が\rいくつかずつ あつまって できるよ。"));

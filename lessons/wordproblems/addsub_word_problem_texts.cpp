@@ -1,6 +1,6 @@
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 namespace {
 

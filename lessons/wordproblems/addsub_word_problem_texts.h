@@ -29,11 +29,6 @@ inline constexpr DiagramControls addSubDiagramControls{2, 8, 7, 12, 13, 18};
 // Reseeds, then draws a before b; every pair is used.
 AddSubWordProblem drawAddSubWordProblem(RandomSource& random);
 
-// The kind after `problemKind` in the rotation 1 … 8; 0 (just shown) gives 1.
-constexpr int nextAddSubKind(int problemKind) {
-    return nextInCycle(problemKind, addSubKinds);
-}
-
 // A kind's story, the number it asks for (s, a or b) and the equation shown
 // on ◆ ("こたえ：…").
 struct AddSubQuestion {

@@ -1,9 +1,9 @@
 #include "lessons/wordproblems/addsub_word_problems.h"
 
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
+#include "core/lesson_state.h"
+#include "core/random_source.h"
 #include "ui/look.h"
-#include "ui/random_source.h"
 
 namespace {
 

@@ -28,11 +28,6 @@ inline constexpr DiagramControls parenthesesDiagramControls{2, 5, 7, 10, 11, 13}
 // parenthesesPairDraws pairs; the last stands even when c ≥ b).
 ParenthesesWordProblem drawParenthesesWordProblem(RandomSource& random);
 
-// The kind after `problemKind`: 1, 2, 1, …; 0 (just shown) gives 1.
-constexpr int nextParenthesesKind(int problemKind) {
-    return nextInCycle(problemKind, parenthesesKinds);
-}
-
 // A kind's story and its two answers: the increase (operand4) and the final
 // number (correctAnswer).
 struct ParenthesesQuestion {

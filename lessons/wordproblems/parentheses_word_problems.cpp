@@ -1,10 +1,10 @@
 #include "lessons/wordproblems/parentheses_word_problems.h"
 
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
+#include "core/random_source.h"
 #include "ui/look.h"
-#include "ui/random_source.h"
 #include "ui/sound_cue.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The standard error report: one box at a time, whatever fails while it is open.
-#include "app/error_report.h"
+#include "core/error_report.h"
+#include "core/poruna_error.h"
 #include "tests/support/fakes.h"
-#include "ui/poruna_error.h"
 
 #include <QTest>
 

@@ -6,13 +6,13 @@
 // window the help file, and the real tables of a fresh kyozai copy the table
 // faults; "no audio output" runs in a child process with no sound server.
 #include "app/application_info.h"
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "tests/support/fakes.h"

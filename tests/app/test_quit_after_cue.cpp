@@ -3,11 +3,11 @@
 // close box. It must end with status 0 every time. This test's executable lies
 // in the program folder, beside oto/, so the child finds the cues as the
 // program does.
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
 #include "tests/support/sound_server.h"
 
 #include <QAbstractButton>

@@ -1,15 +1,15 @@
 // Start-up, the menu screen and quitting, on the whole program.
 #include "app/confirm_quit.h"
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/status_bar.h"
+#include "core/lesson_state.h"
+#include "core/media_device.h"
 #include "tests/support/program.h"
 #include "ui/lesson_screen.h"
-#include "ui/media_device.h"
 
 #include <QAction>
 #include <QApplication>

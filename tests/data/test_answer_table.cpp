@@ -3,13 +3,13 @@
 // dies midway), answers that survive a crash, and a table file swapped or
 // removed while the program runs. The real drill is also killed at a hundred
 // random moments of ◆ and スタート, in a child process each time.
-#include "app/error_report.h"
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "core/error_report.h"
+#include "core/lesson_state.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/drills/drill_problems.h"

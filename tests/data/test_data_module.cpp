@@ -1,6 +1,6 @@
 // The data module's queries on a temporary copy of the supplied tables: the
 // requeries, the drill cursor, durability and the table faults.
-#include "app/error_report.h"
+#include "core/error_report.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "tests/support/fakes.h"

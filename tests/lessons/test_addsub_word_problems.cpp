@@ -1,7 +1,7 @@
 // ぶんしょう もんだい：たし算とひき算 — the eight stories, the three steps of each
 // line diagram, the rotation of the kinds, and the line pictures pixel by pixel.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
+#include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/line_picture.h"
@@ -267,7 +267,7 @@ void AddSubWordProblemsTest::rotationAndCaptions_data() {
 
 void AddSubWordProblemsTest::rotationAndCaptions() {
     QFETCH(int, kind);
-    QTEST(nextAddSubKind(kind), "nextKind");
+    QTEST(nextInCycle(kind, addSubKinds), "nextKind");
     // The same counter read as a step; the screen's button shows it as "ステップN".
     QTEST(nextInCycle(kind, addSubSteps), "stepAfter");
 }

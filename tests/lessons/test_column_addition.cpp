@@ -1,9 +1,9 @@
 // たしざん：ひっ算 — its problems, the worked column and the screen driven through its controls.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/shape.h"
+#include "core/lesson_state.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_addition_problems.h"
 #include "tests/support/fakes.h"

@@ -1,8 +1,8 @@
 // ひき算：ひっ算 — its problems, the worked column with its borrow marks, the answer entry, and the
 // screen driven through its controls.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/shape.h"
+#include "core/lesson_state.h"
 #include "lessons/addsub/column_subtraction.h"
 #include "lessons/addsub/column_subtraction_problems.h"
 #include "tests/support/fakes.h"

@@ -1,11 +1,11 @@
 // The three timed drills driven through their controls: a run's score, time,
 // cues and answer rows, the enabled controls from state to state, the
 // countdown and its time-out, and the rules that keep a run honest.
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/data_grid.h"
+#include "core/lesson_state.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "tests/support/lesson_driver.h"

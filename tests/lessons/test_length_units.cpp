@@ -1,6 +1,6 @@
 // 長さ：ｍｍ，ｃｍ，ｍ — its problems, selector captions, judging and texts.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
+#include "core/lesson_state.h"
 #include "lessons/length/length_problems.h"
 #include "lessons/length/length_units.h"
 #include "tests/support/fakes.h"

@@ -1,8 +1,8 @@
 // たし算：あん算 — its problems, explanations and the screen driven through its controls.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
 #include "lessons/addsub/mental_addition.h"
 #include "lessons/addsub/mental_addition_problems.h"
 #include "tests/support/fakes.h"

@@ -1,6 +1,6 @@
 // ひき算：あん算 — its problems, equations and explanations, and the screen driven through its controls.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
+#include "core/lesson_state.h"
 #include "lessons/addsub/mental_subtraction.h"
 #include "lessons/addsub/mental_subtraction_problems.h"
 #include "tests/support/fakes.h"

@@ -1,9 +1,9 @@
 // かけ算：かけ算と九九 — its problems, explanations, chart and the rules of its menu items, without a
 // window; then the screen driven through its controls on the whole program with a copy of the tables.
-#include "app/lesson_state.h"
 #include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/data_grid.h"
+#include "core/lesson_state.h"
 #include "lessons/multiplication/multiplication.h"
 #include "lessons/multiplication/multiplication_expressions.h"
 #include "lessons/multiplication/multiplication_menu_items.h"

@@ -1,11 +1,11 @@
 // 数：１００００まで — its problems and kanji numerals, and the screen driven
 // through its controls on the whole program with a copy of the lesson tables.
-#include "app/lesson_state.h"
 #include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "core/lesson_state.h"
 #include "lessons/numbers/number_problems.h"
 #include "lessons/numbers/numbers_to_10000.h"
 #include "tests/support/lesson_driver.h"

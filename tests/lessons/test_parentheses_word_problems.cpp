@@ -1,7 +1,7 @@
 // ぶんしょうもんだい：かっこ — the two stories, the four steps of the diagram, the
 // b/c redraw, and the two answers judged together.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
+#include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"

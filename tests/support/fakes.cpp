@@ -1,6 +1,6 @@
 #include "tests/support/fakes.h"
 
-#include "ui/poruna_error.h"
+#include "core/poruna_error.h"
 
 #include <QFileInfo>
 #include <QTest>

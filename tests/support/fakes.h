@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/clock.h"
-#include "ui/help_viewer.h"
-#include "ui/media_device.h"
-#include "ui/message_boxes.h"
-#include "ui/random_source.h"
+#include "core/clock.h"
+#include "core/help_viewer.h"
+#include "core/media_device.h"
+#include "core/message_boxes.h"
+#include "core/random_source.h"
 
 #include <QDateTime>
 #include <QList>

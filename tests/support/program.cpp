@@ -1,7 +1,7 @@
 #include "tests/support/program.h"
 
-#include "app/lesson_state.h"
 #include "app/startup.h"
+#include "core/lesson_state.h"
 
 StartedProgram::StartedProgram() {
     lessonState() = LessonState{};

@@ -1,13 +1,14 @@
 #include "tests/support/random_child.h"
 
 #include "app/confirm_quit.h"
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
+#include "core/poruna_error.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "lessons/multiplication/multiplication_screen_texts.h"
@@ -16,7 +17,6 @@
 #include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
 #include "ui/lesson_screen.h"
-#include "ui/poruna_error.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "tests/support/screen_promises.h"
 
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
 #include "lessons/length/length_problems.h"
 #include "lessons/length/length_units.h"
 #include "lessons/multiplication/multiplication_expressions.h"

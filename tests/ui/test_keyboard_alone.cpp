@@ -1,11 +1,11 @@
 // Every screen used without a mouse: each key goes to the control with the
 // focus, as a keyboard sends it, and the focus goes where the child goes on,
 // never nowhere.
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
+#include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "tests/support/program.h"
 #include "tests/support/seeded_random.h"

@@ -1,8 +1,8 @@
 // The shared lesson-screen pattern, driven through a screen with a menu.
-#include "app/lesson_state.h"
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "core/lesson_state.h"
 #include "tests/support/fakes.h"
 #include "ui/lesson_screen.h"
 #include "ui/look.h"

@@ -1,5 +1,5 @@
 // The real confirmation box: which answer each way of leaving it gives.
-#include "ui/message_boxes.h"
+#include "core/message_boxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

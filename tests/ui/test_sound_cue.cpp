@@ -1,8 +1,8 @@
 // Which file each cue opens, and when the device is played.
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
+#include "core/poruna_error.h"
 #include "tests/support/fakes.h"
 #include "ui/media_player.h"
-#include "ui/poruna_error.h"
 #include "ui/sound_cue.h"
 
 #include <QTest>

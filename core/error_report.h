@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -8,6 +9,10 @@
 // Runs one event handler. A failure it raises ends it there: the standard error
 // report shows the message and the program goes on with the next event.
 void runGuarded(const std::function<void()>& handler);
+
+// Shows a failure found outside a handler (while a grid paints, say) in the
+// same report, after any report already open.
+void reportFailure(const QString& message);
 
 namespace detail {
 // Calls a handler with the signal's arguments, or with none when it takes none.

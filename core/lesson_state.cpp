@@ -1,4 +1,4 @@
-#include "app/lesson_state.h"
+#include "core/lesson_state.h"
 
 LessonState& lessonState() {
     static LessonState state;

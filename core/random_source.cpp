@@ -1,4 +1,4 @@
-#include "ui/random_source.h"
+#include "core/random_source.h"
 
 #include <QTime>
 #include <random>

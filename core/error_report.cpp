@@ -1,7 +1,7 @@
-#include "app/error_report.h"
+#include "core/error_report.h"
 
-#include "ui/message_boxes.h"
-#include "ui/poruna_error.h"
+#include "core/message_boxes.h"
+#include "core/poruna_error.h"
 
 #include <QStringList>
 
@@ -22,7 +22,9 @@ ReportQueue& queue() {
     return q;
 }
 
-void report(const QString& message) {
+} // namespace
+
+void reportFailure(const QString& message) {
     ReportQueue& q = queue();
     if (q.open) {
         if (message != q.current && !q.waiting.contains(message))
@@ -44,8 +46,6 @@ void report(const QString& message) {
     }
 }
 
-} // namespace
-
 void runGuarded(const std::function<void()>& handler) {
     QString message;
     try {
@@ -59,5 +59,5 @@ void runGuarded(const std::function<void()>& handler) {
         message = QStringLiteral("よそうしない エラーが おきました。");
     }
     // Shown outside the catch block: the report runs a nested event loop.
-    report(message);
+    reportFailure(message);
 }

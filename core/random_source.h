@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/seam.h"
+#include "core/seam.h"
 
 // Where every problem generator draws its numbers.
 class RandomSource {

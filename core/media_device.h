@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/seam.h"
+#include "core/seam.h"
 
 #include <QString>
 
