@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
 #include "core/error_report.h"
+#include "core/poruna_error.h"
 #include "data/data_module.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_subtraction.h"
@@ -20,7 +21,6 @@
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
 #include "ui/look.h"
-#include "ui/poruna_error.h"
 
 #include <QApplication>
 #include <QEvent>

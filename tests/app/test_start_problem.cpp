@@ -1,8 +1,8 @@
 // What the installed program's launcher could not do reaches the screen.
-#include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
+#include "core/lesson_state.h"
 #include "tests/support/fakes.h"
 
 #include <QTest>
