@@ -37,6 +37,15 @@ DigitPlace placeOf(int placeValue) {
     }
 }
 
+// The full-width digits alone: the drills' lists carry no space after "７" as
+// the lesson screens' lists do.
+QStringList plainDigitEntries() {
+    QStringList entries;
+    for (char16_t digit = u'０'; digit <= u'９'; ++digit)
+        entries << QString(QChar(digit));
+    return entries;
+}
+
 } // namespace
 
 DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const DrillLayout& layout)
@@ -63,8 +72,9 @@ DrillScreen::DrillScreen(QWidget* parent, const DrillScreenRules& rules, const D
     QList<DigitList> lists;
     for (int i = 0; i < rules.digitSelectors.size(); ++i) {
         const DrillDigitSelector& selector = rules.digitSelectors.at(i);
-        lists << DigitList{placeOf(selector.placeValue), selector.comboBox, layout.digitBoxes.value(i),
-                           selector.caption};
+        const DigitPlace place = placeOf(selector.placeValue);
+        lists << DigitList{place, selector.comboBox, layout.digitBoxes.value(i), selector.caption,
+                           place == DigitPlace::TenThousands ? QStringList() : plainDigitEntries()};
     }
     addDigitSelectors(lists, rules.submitComboBox, layout.submitBox);
     buildAnswerTable(layout.answerTableAt);
