@@ -78,7 +78,8 @@ TForm12::TForm12(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form12"
     grid_->hide();
     chart_ = new TimesTableChart(this);
 
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, hintTop, 640, 430), hintLines(),
+    // Tall enough for every line of the hint, and clear of the prompt below it.
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, hintTop, 640, 410), hintLines(),
                         look::rounded(19), look::navy),
             hintTop, CueHint);
     addStatusBar(680);

@@ -24,7 +24,8 @@ WordProblemLayout form10Layout() {
         .stepTextAt = QPoint(80, 376),
         .verdictAt = QPoint(752, 538),
         .pictureAt = QPoint(8, 592),
-        .hintBox = QRect(80, 500, 640, 240),
+        // Shown, the hint ends just above the step text rather than through its first line.
+        .hintBox = QRect(80, 500, 640, 220),
         .hintLines = parenthesesHintLines(),
         .kinds = parenthesesKinds,
         .steps = parenthesesSteps,
