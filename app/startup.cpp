@@ -78,11 +78,10 @@ public:
 void fitProgramToScreen(int argc, char** argv) {
     qreal scale = 1;
     {
-        // The look takes the arguments Qt knows out of the list; the program's own application needs them
-        // still.
+        // The probe takes the arguments Qt knows out of the list; the application needs them still.
         std::vector<char*> arguments(argv, argv + argc);
         int count = argc;
-        QGuiApplication look(count, arguments.data());
+        QGuiApplication probe(count, arguments.data());
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             scale = std::max(scaleToFit(screen->availableGeometry().size()), 1 / screen->devicePixelRatio());
     }

@@ -54,7 +54,8 @@ public:
 
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole textRole) const override {
-        if (!painter->font().bold() || text.isEmpty()) {
+        // A disabled label keeps the style's own etching.
+        if (!painter->font().bold() || !enabled || text.isEmpty()) {
             QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
             return;
         }
