@@ -28,8 +28,7 @@ private slots:
     void aDarkThemeLeavesTheScreensColours();
 };
 
-// In a child process started as the program starts: does the tallest window, frame and all, fit the free
-// area?
+// The child: does the tallest window, frame and all, fit the free area?
 static int showTheTallestWindow(int argc, char** argv) {
     fitProgramToScreen(argc, argv);
     QApplication application(argc, argv);
@@ -76,11 +75,8 @@ void DesktopTest::theTallestWindowFitsASmallScreen() {
     screens.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1280,"height":720,)"
                   R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1.5}]})");
     screens.flush();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
-                       QStringLiteral("offscreen:configfile=") + screens.fileName());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QProcess child;
-    child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--show-the-tallest-window")});
     QVERIFY(child.waitForFinished(30000));
