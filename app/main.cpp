@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     int status = 0;
+    fitProgramToScreen(argc, argv);
     {
         QApplication application(argc, argv);
         startUp(LessonScreens::AfterFirstPaint);

@@ -5,6 +5,7 @@
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
+#include "controls/look.h"
 #include "core/error_report.h"
 #include "core/poruna_error.h"
 #include "data/data_module.h"
@@ -20,14 +21,17 @@
 #include "lessons/numbers/numbers_to_10000.h"
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
-#include "ui/look.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
@@ -72,6 +76,31 @@ private:
 };
 
 } // namespace
+
+// Qt fixes its scale factor when the application object is made, and only an
+// application object can see the screens: a short-lived one looks first. Qt
+// multiplies the screen's own factor by this one and draws text and lines at
+// the screen's resolution, so the smaller windows stay crisp. Qt's painter
+// draws nothing smaller than a screen pixel, though: under a total factor
+// below 1 the windows would shrink and their contents not, so the program
+// shrinks only as far as a screen that Qt enlarges allows.
+void fitProgramToScreen(int argc, char** argv) {
+    qreal scale = 1;
+    {
+        // The probe takes the arguments Qt knows out of the list; the application needs them still.
+        std::vector<char*> arguments(argv, argv + argc);
+        int count = argc;
+        QGuiApplication probe(count, arguments.data());
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            scale = std::max(scaleToFit(screen->availableGeometry().size()), 1 / screen->devicePixelRatio());
+    }
+    if (scale < 1) {
+        const qreal asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
+        qputenv("QT_SCALE_FACTOR", QByteArray::number((asked > 0 ? asked : 1.0) * scale));
+    }
+}
 
 void startUp(LessonScreens when) {
     QCoreApplication::setApplicationName(QStringLiteral("ポルナ"));

@@ -6,6 +6,10 @@
 // once. Tests and tools that reach into the screens build them at once.
 enum class LessonScreens { AtOnce, AfterFirstPaint };
 
+// Before the application object exists: where the largest window, with the
+// frame a window manager puts around it, would not fit the work area of the
+// screen the program opens on, scales the whole program down so that it does.
+void fitProgramToScreen(int argc, char** argv);
 // Creates the data module, the menu screen and the twelve lesson screens, in
 // that order, without entering the event loop. Needs a QApplication.
 void startUp(LessonScreens when = LessonScreens::AtOnce);

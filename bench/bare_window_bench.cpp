@@ -3,7 +3,7 @@
 // gothic the program uses, so the fonts a Japanese window must load are in
 // both figures and the comparison is of the program's own work alone.
 #include "bench/first_paint.h"
-#include "ui/look.h"
+#include "controls/look.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #include "controls/cute_button.h"
 
 #include "controls/edges.h"
+#include "controls/look.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -200,17 +201,17 @@ void TCuteButton::paintEvent(QPaintEvent*) {
     if (isEnabled()) {
         p.setClipRect(clip);
         p.setPen(fontColor_);
-        p.drawText(place, flags, text());
+        look::drawText(p, place, flags, text());
     } else {
         // Engraved: a light copy 1 px down-right shows through below the dark
         // one, both in the system button colours the bevels start with. The
         // disabled palette's own shades are too faint for a child to read.
         p.setClipRect(clip.translated(1, 1));
         p.setPen(palette().color(QPalette::Active, QPalette::Light));
-        p.drawText(place.translated(1, 1), flags, text());
+        look::drawText(p, place.translated(1, 1), flags, text());
         p.setClipRect(clip);
         p.setPen(palette().color(QPalette::Active, QPalette::Dark));
-        p.drawText(place, flags, text());
+        look::drawText(p, place, flags, text());
     }
     p.setClipping(false);
 

@@ -1,6 +1,7 @@
 #include "controls/status_bar.h"
 
 #include "controls/edges.h"
+#include "controls/look.h"
 
 #include <QPainter>
 
@@ -40,8 +41,8 @@ void StatusBar::paintEvent(QPaintEvent*) {
         const QRect r(left, 2, width - 2, height() - 3);
         paintEdges(p, r, 1, shadow, light);
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(r.adjusted(3, 0, -3, 0), (panel.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter,
-                   panel.text);
+        look::drawText(p, r.adjusted(3, 0, -3, 0),
+                       (panel.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, panel.text);
         left += width;
     }
 }

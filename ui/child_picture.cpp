@@ -1,6 +1,6 @@
 #include "ui/child_picture.h"
 
-#include "ui/look.h"
+#include "controls/look.h"
 
 #include <QPainter>
 #include <QPainterPath>

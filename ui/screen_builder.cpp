@@ -4,11 +4,11 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/hint_memo.h"
+#include "controls/look.h"
 #include "controls/shape.h"
 #include "controls/status_bar.h"
 #include "core/clock.h"
 #include "ui/child_picture.h"
-#include "ui/look.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -2,12 +2,12 @@
 
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
+#include "controls/look.h"
 #include "controls/shape.h"
 #include "core/error_report.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "lessons/addsub/column_board.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

@@ -1,8 +1,8 @@
 #include "lessons/addsub/column_board.h"
 
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "controls/shape.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 
 #include <QFontMetrics>

@@ -2,11 +2,11 @@
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
+#include "controls/look.h"
 #include "controls/shape.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "lessons/addsub/column_board.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

@@ -1,10 +1,10 @@
 #include "lessons/addsub/mental_addition.h"
 
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "lessons/addsub/mental_addition_problems.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 
 namespace {

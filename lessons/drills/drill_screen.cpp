@@ -3,13 +3,13 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "controls/look.h"
 #include "controls/status_bar.h"
 #include "core/lesson_state.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "lessons/drills/drill_session.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 
 #include <QHideEvent>
@@ -34,6 +34,15 @@ DigitPlace placeOf(int placeValue) {
     default:
         return DigitPlace::Ones;
     }
+}
+
+// The full-width digits alone: the drills' lists carry no space after "７" as
+// the lesson screens' lists do.
+QStringList plainDigitEntries() {
+    QStringList entries;
+    for (char16_t digit = u'０'; digit <= u'９'; ++digit)
+        entries << QString(QChar(digit));
+    return entries;
 }
 
 } // namespace
@@ -63,8 +72,9 @@ DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenR
     QList<DigitList> lists;
     for (int i = 0; i < rules.digitSelectors.size(); ++i) {
         const DrillDigitSelector& selector = rules.digitSelectors.at(i);
-        lists << DigitList{placeOf(selector.placeValue), selector.comboBox, layout.digitBoxes.value(i),
-                           selector.caption};
+        const DigitPlace place = placeOf(selector.placeValue);
+        lists << DigitList{place, selector.comboBox, layout.digitBoxes.value(i), selector.caption,
+                           place == DigitPlace::TenThousands ? QStringList() : plainDigitEntries()};
     }
     addDigitSelectors(lists, rules.submitComboBox, layout.submitBox);
     buildAnswerTable(layout.answerTableAt, data);

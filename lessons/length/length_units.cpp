@@ -3,10 +3,10 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "lessons/length/length_problems.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

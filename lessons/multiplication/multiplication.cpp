@@ -4,6 +4,7 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
 #include "core/random_source.h"
@@ -13,7 +14,6 @@
 #include "lessons/multiplication/multiplication_screen_texts.h"
 #include "lessons/multiplication/times_table_chart.h"
 #include "lessons/multiplication/times_table_chart_rules.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 
@@ -77,7 +77,8 @@ TForm12::TForm12(TDataModule1& data, QWidget* parent)
     grid_->hide();
     chart_ = new TimesTableChart(this);
 
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, hintTop, 640, 430), hintLines(),
+    // Tall enough for every line of the hint, and clear of the prompt below it.
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, hintTop, 640, 410), hintLines(),
                         look::rounded(19), look::navy),
             hintTop, CueHint);
     addStatusBar(680);

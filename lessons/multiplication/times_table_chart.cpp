@@ -1,10 +1,10 @@
 #include "lessons/multiplication/times_table_chart.h"
 
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "controls/shape.h"
 #include "core/poruna_error.h"
 #include "lessons/multiplication/times_table_chart_rules.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 
 namespace {

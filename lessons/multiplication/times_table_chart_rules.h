@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/look.h"
+#include "controls/look.h"
 
 #include <QList>
 #include <QRect>

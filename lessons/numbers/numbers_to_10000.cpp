@@ -3,12 +3,12 @@
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "data/data_module.h"
 #include "data/table_query.h"
 #include "lessons/numbers/number_problems.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

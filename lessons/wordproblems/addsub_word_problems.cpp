@@ -1,9 +1,9 @@
 #include "lessons/wordproblems/addsub_word_problems.h"
 
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
-#include "ui/look.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ WordProblemLayout form9Layout() {
         .stepTextAt = QPoint(80, 288),
         .verdictAt = QPoint(760, 536),
         .pictureAt = QPoint(8, 600),
-        .hintBox = QRect(80, 500, 640, 160),
+        // Shown, the hint ends just above the step text rather than through its first line.
+        .hintBox = QRect(80, 500, 640, 132),
         .hintLines = addSubHintLines(),
         .kinds = addSubKinds,
         .steps = addSubSteps,

@@ -1,6 +1,6 @@
 #include "lessons/wordproblems/line_picture.h"
 
-#include "ui/look.h"
+#include "controls/look.h"
 
 #include <QPainter>
 

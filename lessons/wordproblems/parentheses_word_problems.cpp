@@ -2,9 +2,9 @@
 
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
-#include "ui/look.h"
 #include "ui/sound_cue.h"
 
 namespace {
@@ -24,7 +24,8 @@ WordProblemLayout form10Layout() {
         .stepTextAt = QPoint(80, 376),
         .verdictAt = QPoint(752, 538),
         .pictureAt = QPoint(8, 592),
-        .hintBox = QRect(80, 500, 640, 240),
+        // Shown, the hint ends just above the step text rather than through its first line.
+        .hintBox = QRect(80, 500, 640, 220),
         .hintLines = parenthesesHintLines(),
         .kinds = parenthesesKinds,
         .steps = parenthesesSteps,

@@ -1,9 +1,9 @@
 #include "lessons/wordproblems/word_problem_frame.h"
 
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "core/poruna_error.h"
-#include "ui/look.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 

@@ -1,15 +1,19 @@
 // Whatever the family's desktop: the windows stand in the middle of a large
-// screen, and a dark desktop theme changes none of the screens' colours.
+// screen and wholly inside a small one, and a dark desktop theme changes none
+// of the screens' colours.
 #include "app/menu_screen.h"
 #include "app/screens.h"
+#include "app/startup.h"
 #include "controls/cute_button.h"
+#include "controls/look.h"
 #include "controls/status_bar.h"
 #include "tests/support/program.h"
 #include "ui/lesson_screen.h"
-#include "ui/look.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
@@ -20,8 +24,20 @@ class DesktopTest : public QObject {
 private slots:
     void everyWindowIsCentredOnItsScreen_data();
     void everyWindowIsCentredOnItsScreen();
+    void theTallestWindowFitsASmallScreen();
     void aDarkThemeLeavesTheScreensColours();
 };
+
+// The child: does the tallest window, frame and all, fit the free area?
+static int showTheTallestWindow(int argc, char** argv) {
+    fitProgramToScreen(argc, argv);
+    QApplication application(argc, argv);
+    StartedProgram program;
+    auto* window = Form1->findChild<LessonScreen*>(QStringLiteral("Form9"));
+    window->show();
+    qInfo() << window->frameGeometry() << "in" << window->screen()->availableGeometry();
+    return window->screen()->availableGeometry().contains(window->frameGeometry()) ? 0 : 1;
+}
 
 void DesktopTest::everyWindowIsCentredOnItsScreen_data() {
     QTest::addColumn<QString>("screen");
@@ -51,6 +67,23 @@ void DesktopTest::everyWindowIsCentredOnItsScreen() {
              qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
 }
 
+// A 1920 × 1080 laptop at 150 % leaves 1280 × 720 of room, less than the
+// word-problem screen with its title bar.
+void DesktopTest::theTallestWindowFitsASmallScreen() {
+    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/screens-XXXXXX.json"));
+    QVERIFY(screens.open());
+    screens.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1280,"height":720,)"
+                  R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1.5}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--show-the-tallest-window")});
+    QVERIFY(child.waitForFinished(30000));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             child.readAll().constData());
+}
+
 void DesktopTest::aDarkThemeLeavesTheScreensColours() {
     QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
     dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
@@ -72,6 +105,8 @@ void DesktopTest::aDarkThemeLeavesTheScreensColours() {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 2 && QByteArray(argv[1]) == "--show-the-tallest-window")
+        endProcess(showTheTallestWindow(argc, argv));
     // A 1280 × 1024 screen, larger than the windows, so centring can be seen.
     QTemporaryFile screens;
     screens.open();

@@ -1,6 +1,7 @@
 // ぶんしょう もんだい：たし算とひき算 — the eight stories, the three steps of each
 // line diagram, the rotation of the kinds, and the line pictures pixel by pixel.
 #include "controls/caption_label.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/addsub_word_problems.h"
@@ -8,7 +9,6 @@
 #include "tests/support/fakes.h"
 #include "tests/support/lesson_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/look.h"
 #include "ui/media_player.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // The child beside every prompt is drawn for the screen's scale, not enlarged
 // from a small bitmap, so a 200 % screen shows it crisp.
+#include "controls/look.h"
 #include "ui/child_picture.h"
-#include "ui/look.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "controls/look.h"
 #include "core/lesson_state.h"
 #include "tests/support/fakes.h"
 #include "ui/lesson_screen.h"
-#include "ui/look.h"
 #include "ui/media_player.h"
 #include "ui/screen_builder.h"
 
