@@ -1,4 +1,5 @@
 #include "ui/lesson_screen.h"
+#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
@@ -192,7 +193,7 @@ void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitCo
             d.caption = placeCaption(d.place);
         if (d.entries.isEmpty())
             d.entries = d.place == DigitPlace::TenThousands ? QStringList{QStringLiteral("１")}
-                                                            : build::digitEntries();
+                                                            : lessonDigitEntries();
         build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, d.caption, d.entries, font,
                     look::navy);
         digitLists_ << d;

@@ -113,12 +113,6 @@ StatusBar* clockStatusBar(QWidget* parent, int firstPanelWidth) {
     return bar;
 }
 
-QStringList digitEntries() {
-    return {QStringLiteral("０"), QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"),
-            QStringLiteral("４"), QStringLiteral("５"), QStringLiteral("６"), QStringLiteral("７\u3000"),
-            QStringLiteral("８"), QStringLiteral("９")};
-}
-
 } // namespace build
 
 void showClock(QWidget* screen) {

@@ -37,9 +37,6 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& box, con
 // centred 50-pixel clock panel.
 StatusBar* clockStatusBar(QWidget* parent, int firstPanelWidth);
 
-// "０" … "９"; the "７" entry is followed by an ideographic space.
-QStringList digitEntries();
-
 } // namespace build
 
 // Writes the current date and time into panel 1 of a screen's StatusBar1.

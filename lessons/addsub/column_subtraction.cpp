@@ -1,4 +1,5 @@
 #include "lessons/addsub/column_subtraction.h"
+#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
@@ -13,10 +14,7 @@
 namespace {
 
 QStringList answerEntries() {
-    QStringList entries;
-    for (const QString& digit : build::digitEntries())
-        entries << QStringLiteral("　") + digit;
-    return entries;
+    return lessonDigitEntries(QStringLiteral("\u3000"));
 }
 
 const QString answerCaption = QStringLiteral("こたえ");

@@ -1,4 +1,5 @@
 #include "lessons/drills/drill_screen.h"
+#include "core/display_text.h"
 
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
@@ -36,15 +37,6 @@ DigitPlace placeOf(int placeValue) {
     }
 }
 
-// The full-width digits alone: the drills' lists carry no space after "７" as
-// the lesson screens' lists do.
-QStringList plainDigitEntries() {
-    QStringList entries;
-    for (char16_t digit = u'０'; digit <= u'９'; ++digit)
-        entries << QString(QChar(digit));
-    return entries;
-}
-
 } // namespace
 
 DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenRules& rules,
@@ -74,7 +66,7 @@ DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenR
         const DrillDigitSelector& selector = rules.digitSelectors.at(i);
         const DigitPlace place = placeOf(selector.placeValue);
         lists << DigitList{place, selector.comboBox, layout.digitBoxes.value(i), selector.caption,
-                           place == DigitPlace::TenThousands ? QStringList() : plainDigitEntries()};
+                           place == DigitPlace::TenThousands ? QStringList() : digitEntries()};
     }
     addDigitSelectors(lists, rules.submitComboBox, layout.submitBox);
     buildAnswerTable(layout.answerTableAt, data);

@@ -1,4 +1,5 @@
 #include "lessons/length/length_problems.h"
+#include "core/display_text.h"
 
 #include "core/random_source.h"
 
@@ -188,10 +189,7 @@ std::optional<LengthSelectorCaptions> lengthSelectorCaptions(int menuItem, int l
 }
 
 QStringList lengthDigitEntries() {
-    QStringList entries;
-    for (int digit = 0; digit <= 9; ++digit)
-        entries << QStringLiteral(" ") + QChar(u'０' + digit);
-    return entries;
+    return digitEntries(QStringLiteral(" "));
 }
 
 QString lengthSubmitEntry() {

@@ -1,4 +1,5 @@
 #include "lessons/multiplication/multiplication.h"
+#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
@@ -28,10 +29,7 @@ constexpr QRect kukuListRect{176, boardTop, 409, 466};
 
 // "　０" … "　９": an ideographic space before each full-width digit.
 QStringList selectorEntries() {
-    QStringList entries;
-    for (int digit = 0; digit <= 9; ++digit)
-        entries << QStringLiteral("\u3000") + QChar(u'０' + digit);
-    return entries;
+    return digitEntries(QStringLiteral("\u3000"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The always-open list under a caption field: picking by mouse and keyboard.
 #include "controls/captioned_list.h"
+#include "core/display_text.h"
 #include "ui/screen_builder.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ private:
 
 void CaptionedListTest::init() {
     list_ = build::list(nullptr, QStringLiteral("ComboBox3"), QRect(0, 0, 40, 225), QStringLiteral("十"),
-                        build::digitEntries(), QFont(), Qt::black);
+                        lessonDigitEntries(), QFont(), Qt::black);
     list_->show();
 }
 
