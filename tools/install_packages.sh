@@ -10,7 +10,7 @@
 # xdotool to try the built package in a clean Debian root.
 set -e
 packages="cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libgl-dev \
- qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format pulseaudio"
+ qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk clang-format pulseaudio pulseaudio-utils"
 for extra in "$@"; do
     case "$extra" in
     package) packages="$packages dpkg-dev file" ;;
