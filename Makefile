@@ -54,6 +54,7 @@ bench: test-deps build
 	$(BENCH_ENV) $(WITH_SOUND) sh bench/run_startup_bench.sh $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./drill_table_bench
 	cd $(BUILD_DIR) && $(BENCH_ENV) $(WITH_SOUND) ./handler_latency_bench
+	cd $(BUILD_DIR) && $(BENCH_ENV) $(WITH_SOUND) ./cue_latency_bench
 
 # The tests, and every handler of every screen on the real sound device (a few
 # rounds of the latency benchmark), under the sanitizers.

@@ -17,7 +17,7 @@ packages="cmake g++ make qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libgl
  qt6-qpa-plugins fonts-motoya-l-maruberi fonts-noto-cjk"
 for extra in "$@"; do
     case "$extra" in
-    test) packages="$packages clang-format pulseaudio" ;;
+    test) packages="$packages clang-format pulseaudio pulseaudio-utils" ;;
     package) packages="$packages dpkg-dev file" ;;
     ci) packages="$packages dpkg-dev file lintian desktop-file-utils appstream debootstrap xvfb xdotool x11-utils" ;;
     *)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <functional>
 
 // A sound server of the test's own (pulseaudio with a null sink, in a runtime
 // folder of its own), so that the real media device finds an audio output.
@@ -19,6 +21,10 @@ public:
     // Makes this process find it: to be called before anything asks for audio outputs.
     void useInThisProcess() const;
     QString workingFolder() const { return runtime_.path(); }
+    // What the null sink plays while `meanwhile` runs, from its monitor:
+    // 16-bit little-endian mono samples at recordingRate.
+    QByteArray record(const std::function<void()>& meanwhile) const;
+    static constexpr int recordingRate = 22050;
 
 private:
     QTemporaryDir runtime_;
