@@ -47,6 +47,12 @@ public:
 
     void setTextColor(const QColor& color);
 
+    // Whether the keyboard cursor stands on the first entry as soon as the
+    // list takes the focus from the keyboard, so that Return picks it. A list
+    // whose entries are an answer's digits says no: Return there picks only
+    // an entry the child moved to, never one the focus happened to land on.
+    void setCursorOnFocus(bool on) { cursorOnFocus_ = on; }
+
     // A typed digit picks the entry of that digit; other text moves the cursor
     // as in any Qt list.
     void keyboardSearch(const QString& search) override;
@@ -73,6 +79,7 @@ private:
     bool forwardToEntries(QMouseEvent* event);
     void applyLook();
     void showPicked(int index);
+    void valueChanged();
     int entryForTyped(const QString& typed) const;
     static std::optional<CursorAction> cursorMoveFor(int key);
 
@@ -82,4 +89,5 @@ private:
     int pressedRow_ = -1; // the entry under the last left press
     int timesEmptied_ = 0;
     bool forwarding_ = false; // a mouse event is on its way to the entries
+    bool cursorOnFocus_ = true;
 };

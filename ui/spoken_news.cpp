@@ -1,0 +1,48 @@
+#include "ui/spoken_news.h"
+
+#include "controls/caption_label.h"
+#include "controls/captioned_list.h"
+#include "ui/display_text.h"
+#include "ui/keyboard_focus.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+SpokenNews::Seen SpokenNews::seen(const QWidget* screen) {
+    Seen texts;
+    for (const CaptionLabel* label : screen->findChildren<CaptionLabel*>())
+        if (label->window() == screen && label->isVisibleTo(screen))
+            texts.insert(label, displayText(label->caption()).trimmed());
+    for (const CaptionedList* list : screen->findChildren<CaptionedList*>())
+        if (list->window() == screen && list->isVisibleTo(screen) && list->itemIndex() >= 0)
+            texts.insert(list, list->text().trimmed());
+    return texts;
+}
+
+QString SpokenNews::since(const QWidget* screen, const Seen& before, const QWidget* leaveOut) {
+    const Seen now = seen(screen);
+    QList<QWidget*> changed;
+    for (auto text = now.cbegin(); text != now.cend(); ++text)
+        if (text.key() != leaveOut && !text.value().isEmpty() && before.value(text.key()) != text.value())
+            changed << const_cast<QWidget*>(text.key());
+    QStringList lines;
+    for (const QWidget* text : keyboard::inReadingOrder(changed))
+        lines << now.value(text);
+    return lines.join(u'\n');
+}
+
+void SpokenNews::tell(QWidget* target, const QString& news) {
+    if (told_ && told_ != target)
+        told_->setAccessibleDescription(QString());
+    told_ = target;
+    if (!target)
+        return;
+    // The same news again (the same prompt after another problem) is still
+    // news: Qt announces only a description that differs.
+    if (target->accessibleDescription() != news) {
+        target->setAccessibleDescription(news);
+    } else if (!news.isEmpty() && QAccessible::isActive()) {
+        QAccessibleEvent again(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&again);
+    }
+}
