@@ -1,9 +1,13 @@
 #include "ui/help_viewer.h"
 
+#include "ui/look.h"
 #include "ui/window_placement.h"
 
 #include <QFile>
+#include <QHBoxLayout>
 #include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -24,6 +28,18 @@ public:
         browser_->setObjectName(QStringLiteral("HelpText"));
         browser_->setOpenExternalLinks(false);
         layout->addWidget(browser_);
+        // Closed as a child closes it: its own button, or Escape.
+        auto* close = new QPushButton(QStringLiteral("とじる"), this);
+        close->setObjectName(QStringLiteral("HelpClose"));
+        close->setFont(look::rounded(19, true));
+        connect(close, &QPushButton::clicked, this, &QWidget::close);
+        auto* row = new QHBoxLayout;
+        row->setContentsMargins(8, 8, 8, 8);
+        row->addStretch();
+        row->addWidget(close);
+        layout->addLayout(row);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(escape, &QShortcut::activated, this, &QWidget::close);
     }
 
     void showFile(const QString& helpFile) {
