@@ -5,9 +5,9 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -28,7 +28,7 @@ public:
         browser_->setObjectName(QStringLiteral("HelpText"));
         browser_->setOpenExternalLinks(false);
         layout->addWidget(browser_);
-        // Closed as a child closes it: its own button, or Escape.
+        // Closed as a child closes it: its own button, or Escape (keyPressEvent).
         auto* close = new QPushButton(QStringLiteral("とじる"), this);
         close->setObjectName(QStringLiteral("HelpClose"));
         close->setFont(look::rounded(19, true));
@@ -38,8 +38,6 @@ public:
         row->addStretch();
         row->addWidget(close);
         layout->addLayout(row);
-        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        connect(escape, &QShortcut::activated, this, &QWidget::close);
     }
 
     void showFile(const QString& helpFile) {
@@ -55,6 +53,14 @@ public:
         show();
         raise();
         activateWindow();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            close();
+        else
+            QWidget::keyPressEvent(event);
     }
 
 private:

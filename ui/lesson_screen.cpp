@@ -280,7 +280,16 @@ void LessonScreen::finishStep(QObject* origin, const StepBefore& before) {
     if (!isVisible())
         return;
     QWidget* target = focusAfterStep(origin, before);
-    news_.tell(target ? target : focusWidget(), SpokenNews::since(this, before.texts, submitList_));
+    // The entry just picked is news too, though the list showed it before
+    // the step began: a list shows a pick before it tells its handler. ◆
+    // shows only that it was picked.
+    QStringList news;
+    if (const auto* picked = qobject_cast<const CaptionedList*>(origin);
+        picked && picked != submitList_ && picked->itemIndex() >= 0)
+        news << picked->text().trimmed();
+    news << SpokenNews::since(this, before.texts);
+    news.removeAll(QString());
+    news_.tell(target ? target : focusWidget(), news.join(u'\n'));
     if (target)
         target->setFocus(Qt::OtherFocusReason);
 }
@@ -355,7 +364,7 @@ QWidget* LessonScreen::listToBeginAnswer(const QList<QWidget*>& ready) const {
 void LessonScreen::focusFirstControl() {
     for (QWidget* control : std::as_const(controls_))
         if (keyboard::reachable(control)) {
-            news_.tell(control, SpokenNews::since(this, {}, submitList_));
+            news_.tell(control, SpokenNews::since(this, {}));
             control->setFocus(Qt::OtherFocusReason);
             return;
         }

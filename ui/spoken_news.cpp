@@ -1,7 +1,6 @@
 #include "ui/spoken_news.h"
 
 #include "controls/caption_label.h"
-#include "controls/captioned_list.h"
 #include "ui/display_text.h"
 #include "ui/keyboard_focus.h"
 
@@ -13,17 +12,14 @@ SpokenNews::Seen SpokenNews::seen(const QWidget* screen) {
     for (const CaptionLabel* label : screen->findChildren<CaptionLabel*>())
         if (label->window() == screen && label->isVisibleTo(screen))
             texts.insert(label, displayText(label->caption()).trimmed());
-    for (const CaptionedList* list : screen->findChildren<CaptionedList*>())
-        if (list->window() == screen && list->isVisibleTo(screen) && list->itemIndex() >= 0)
-            texts.insert(list, list->text().trimmed());
     return texts;
 }
 
-QString SpokenNews::since(const QWidget* screen, const Seen& before, const QWidget* leaveOut) {
+QString SpokenNews::since(const QWidget* screen, const Seen& before) {
     const Seen now = seen(screen);
     QList<QWidget*> changed;
     for (auto text = now.cbegin(); text != now.cend(); ++text)
-        if (text.key() != leaveOut && !text.value().isEmpty() && before.value(text.key()) != text.value())
+        if (!text.value().isEmpty() && before.value(text.key()) != text.value())
             changed << const_cast<QWidget*>(text.key());
     QStringList lines;
     for (const QWidget* text : keyboard::inReadingOrder(changed))

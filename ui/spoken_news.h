@@ -14,14 +14,12 @@ class QWidget;
 // the focus moves there.
 class SpokenNews {
 public:
-    // What each text of a screen shows now: its labels, and its lists where
-    // an entry is picked.
+    // What each label of a screen shows now.
     using Seen = QHash<const QWidget*, QString>;
     static Seen seen(const QWidget* screen);
 
-    // The texts that are new or changed since `before`, in reading order; the
-    // field of `leaveOut` (◆, which shows only that it was picked) is not news.
-    static QString since(const QWidget* screen, const Seen& before, const QWidget* leaveOut = nullptr);
+    // The texts that are new or changed since `before`, in reading order.
+    static QString since(const QWidget* screen, const Seen& before);
 
     // `target` holds the news as its description, and says it if it has the
     // focus already; the control told before is left with none.

@@ -1,6 +1,7 @@
 // Every screen used without a mouse: each key goes to the control with the
 // focus, as a keyboard sends it, and the focus goes where the child goes on,
-// never nowhere.
+// never nowhere. A child who listens is told, on the control the focus is on,
+// every text a key put up.
 #include "app/lesson_state.h"
 #include "app/menu_screen.h"
 #include "app/screens.h"
@@ -10,11 +11,15 @@
 #include "tests/support/program.h"
 #include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
+#include "ui/display_text.h"
+#include "ui/help_viewer.h"
 #include "ui/keyboard_focus.h"
 #include "ui/lesson_screen.h"
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -26,13 +31,65 @@ class KeyboardAloneTest : public QObject {
     std::unique_ptr<TempKyozai> folder_;
     std::unique_ptr<StartedProgram> program_;
     std::unique_ptr<RandomSource> random_;
-    QWidget* screen_ = nullptr;
+    LessonScreen* screen_ = nullptr;
     bool lost_ = false;
-
     QWidget* focused() const { return screen_->focusWidget() ? screen_->focusWidget() : screen_; }
+    QString told() const {
+        return QAccessible::queryAccessibleInterface(focused())->text(QAccessible::Description);
+    }
     void press(int key) {
-        QTest::keyClick(focused(), Qt::Key(key));
+        step([this, key] { QTest::keyClick(focused(), Qt::Key(key)); });
+    }
+    void step(const std::function<void()>& action) {
+        QHash<CaptionLabel*, QString> shown;
+        for (CaptionLabel* label : screen_->findChildren<CaptionLabel*>())
+            shown.insert(label, label->caption());
+        action();
         lost_ = lost_ || !keyboard::reachable(focused());
+        checkToldWhatAppeared(shown);
+    }
+    // Each text the key changed is in what the focused control tells.
+    void checkToldWhatAppeared(const QHash<CaptionLabel*, QString>& shown) {
+        for (auto before = shown.cbegin(); before != shown.cend(); ++before) {
+            CaptionLabel* label = before.key();
+            if (label->caption() == before.value() || label->caption().trimmed().isEmpty() ||
+                !label->isVisibleTo(screen_))
+                continue;
+            QVERIFY2(told().contains(displayText(label->caption()).trimmed()),
+                     qPrintable(label->objectName() + ": " + told()));
+        }
+    }
+    // A screen reader meets the focused control as the kind of control it is, by name.
+    void checkFocusedSpoken() {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(focused());
+        QCOMPARE(spoken->role(),
+                 qobject_cast<CaptionedList*>(focused()) ? QAccessible::List : QAccessible::PushButton);
+        QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
+    }
+    // The list of the answer's highest place, with nothing picked and nothing
+    // Return could pick.
+    void checkAnswerBegins(int answer) {
+        auto* list = qobject_cast<CaptionedList*>(focused());
+        QVERIFY(list);
+        DigitPlace highest = DigitPlace::Ones;
+        for (DigitPlace place :
+             {DigitPlace::Tens, DigitPlace::Hundreds, DigitPlace::Thousands, DigitPlace::TenThousands})
+            if (answer >= placeValue(place))
+                highest = place;
+        QCOMPARE(list->caption().trimmed(), placeCaption(highest));
+        press(Qt::Key_Return);
+        QCOMPARE(list->itemIndex(), -1);
+    }
+    // A typed digit is the list's value, and said.
+    void checkPicked(CaptionedList* list) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(spoken->text(QAccessible::Value), list->text());
+        QCOMPARE(spoken->text(QAccessible::Description), list->text().trimmed());
+    }
+    void type(const QString& digits) {
+        QTest::keyClicks(focused(), digits);
+        if (auto* list = qobject_cast<CaptionedList*>(focused()); list && list->itemIndex() >= 0)
+            checkPicked(list);
     }
     // Each part typed into the lists from the focused one on, a digit per
     // list, then ◆; a lone list takes one digit per part.
@@ -46,10 +103,10 @@ class KeyboardAloneTest : public QObject {
                     place *= ++lists > 2 ? 10 : 1;
                 }
             for (; lists > 1 && place > 0; place /= 10) {
-                QTest::keyClicks(focused(), QString::number(part / place % 10));
+                type(QString::number(part / place % 10));
                 press(Qt::Key_Right);
             }
-            lists > 1 ? press(Qt::Key_Return) : QTest::keyClicks(focused(), QString::number(part));
+            lists > 1 ? press(Qt::Key_Return) : type(QString::number(part));
         }
     }
 
@@ -77,12 +134,12 @@ private slots:
         const QString test = " >CuteButton3 Return >CuteButton4 Space ";
         QTest::newRow("numbers") << "Form2"
                                  << "=ComboBox1 Return =CuteButton4 Return =CuteButton5 Return =CuteButton4" +
-                                        test + "=ComboBox7 answer =CuteButton4"
+                                        test + "=place answer =CuteButton4"
                                  << whole << 5 << "○";
         QTest::newRow("mental addition")
             << "Form3"
-            << "Down Return Return Return =CuteButton4" + test + "=ComboBox6 answer =CuteButton4" << whole
-            << 6 << "○";
+            << "Down Return Return Return =CuteButton4" + test + "=place answer =CuteButton4" << whole << 6
+            << "○";
         QTest::newRow("column addition: ones, then tens and carry")
             << "Form4"
             << "Return Return =CuteButton5 Return Return Return =CuteButton4" + test + "=ComboBox3 answer"
@@ -93,8 +150,8 @@ private slots:
             << 12 << "○";
         QTest::newRow("mental subtraction")
             << "Form6"
-            << "Down Down Return Return Return =CuteButton4" + test + "=ComboBox5 answer =CuteButton4"
-            << whole << 6 << "○";
+            << "Down Down Return Return Return =CuteButton4" + test + "=place answer =CuteButton4" << whole
+            << 6 << "○";
         QTest::newRow("column subtraction: a digit per column")
             << "Form7"
             << "Return Return Return Return Return =CuteButton4" + test + "=ComboBox2 answer =CuteButton4"
@@ -104,7 +161,7 @@ private slots:
             << 12 << "○";
         QTest::newRow("word problems")
             << "Form9"
-            << "=CuteButton4 Return Return Return Return =CuteButton4" + test + "=ComboBox3 answer"
+            << "=CuteButton4 Return Return Return Return =CuteButton4" + test + "=place answer"
             << Parts([](const LessonState& s) {
                    return QList<int>{addSubQuestion(s.problemKind, {s.operand1, s.operand2})->answer};
                })
@@ -125,18 +182,20 @@ private slots:
             << "Down Down Down Return Return Return =CuteButton4" + test + "=ComboBox3 answer" << whole << 7
             << "○";
         const QString run =
-            "=CuteButton3 Return =%1 answer =CuteButton4 Return =%1 answer >CuteButton5 Space "
-            "=CuteButton3 >CuteButton6 Return";
+            "=CuteButton3 Return =place answer =CuteButton4 Return =place answer >CuteButton5 Space "
+            "=CuteButton6 Return";
         const QString score = QStringLiteral("せいせき： 100 てん");
-        QTest::newRow("addition drill")
+        QTest::newRow("addition drill") << "Form5"
+                                        << "Space =ComboBox2 Return " + run << whole << 7 << score;
+        QTest::newRow("subtraction drill") << "Form8"
+                                           << "Space =ComboBox2 Return " + run << whole << 7 << score;
+        QTest::newRow("addition drill, the time runs out")
             << "Form5"
-            << "Space =ComboBox2 Return " + run.arg("ComboBox7") << whole << 7 << score;
-        QTest::newRow("subtraction drill")
-            << "Form8"
-            << "Space =ComboBox2 Return " + run.arg("ComboBox4") << whole << 7 << score;
-        QTest::newRow("multiplication drill, no menu")
-            << "Form13"
-            << "=ComboBox2 Return " + run.arg("ComboBox4") << whole << 7 << score;
+            << "Space =ComboBox2 Down Return =CuteButton3 Return =place answer =CuteButton4 timeout "
+               "=CuteButton6 Return"
+            << whole << 7 << score;
+        QTest::newRow("multiplication drill, no menu") << "Form13"
+                                                       << "=ComboBox2 Return " + run << whole << 7 << score;
     }
 
     void studyTestAndDrillCycles() {
@@ -148,9 +207,23 @@ private slots:
         auto* s = Form1->findChild<LessonScreen*>(screen);
         screen_ = s;
         s->show();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QVERIFY(told().contains(s->label(1)->caption()));
         for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
-            if (word.startsWith('='))
+            if (QTest::currentTestFailed())
+                return;
+            if (word == "=place")
+                checkAnswerBegins(parts(lessonState()).first());
+            else if (word.startsWith('=')) {
                 QCOMPARE(focused()->objectName(), word.mid(1));
+                checkFocusedSpoken();
+            } else if (word == "timeout")
+                step([s] {
+                    auto* countdown = s->findChild<QTimer*>("Timer3");
+                    for (int tick = 0; tick < 1000 && countdown->isActive(); ++tick)
+                        QMetaObject::invokeMethod(countdown, "timeout");
+                });
             else if (word.startsWith('>'))
                 for (int i = 0; i < 30 && focused()->objectName() != word.mid(1); ++i)
                     press(Qt::Key_Tab);
@@ -161,6 +234,33 @@ private slots:
         }
         QCOMPARE(s->label(label)->caption(), caption);
         QVERIFY(!lost_);
+    }
+
+    // F1 on the menu asks for the help; the help window goes again with
+    // Escape or its own button.
+    void helpComesWithF1AndGoes_data() {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("its button") << false;
+    }
+    void helpComesWithF1AndGoes() {
+        QFETCH(bool, byEscape);
+        Form1->show();
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        QTest::keyClick(Form1, Qt::Key_F1);
+        QCOMPARE(program_->platform.help->requests.size(), 1);
+        std::unique_ptr<HelpViewer> recording = Seam<HelpViewer>::install(nullptr);
+        helpViewer().showContents(program_->platform.help->requests.first(), Form1);
+        auto* help = Form1->findChild<QWidget*>("HelpWindow");
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        if (byEscape)
+            QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
+        else
+            QTest::mouseClick(help->findChild<QWidget*>("HelpClose"), Qt::LeftButton);
+        const bool gone = !help->isVisible();
+        Seam<HelpViewer>::install(std::move(recording));
+        QVERIFY(gone);
     }
 };
 
