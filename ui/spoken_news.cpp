@@ -1,10 +1,12 @@
 #include "ui/spoken_news.h"
 
 #include "controls/caption_label.h"
+#include "controls/cute_button.h"
 #include "ui/display_text.h"
 #include "ui/keyboard_focus.h"
 
 #include <QAccessible>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 SpokenNews::Seen SpokenNews::seen(const QWidget* screen) {
@@ -12,14 +14,23 @@ SpokenNews::Seen SpokenNews::seen(const QWidget* screen) {
     for (const CaptionLabel* label : screen->findChildren<CaptionLabel*>())
         if (label->window() == screen && label->isVisibleTo(screen))
             texts.insert(label, displayText(label->caption()).trimmed());
+    for (const QPlainTextEdit* hint : screen->findChildren<QPlainTextEdit*>())
+        if (hint->window() == screen && hint->isVisibleTo(screen))
+            texts.insert(hint, hint->toPlainText().trimmed());
+    for (const TCuteButton* button : screen->findChildren<TCuteButton*>())
+        if (button->window() == screen && button->isVisibleTo(screen))
+            texts.insert(button, button->caption().remove(u'&'));
     return texts;
 }
 
 QString SpokenNews::since(const QWidget* screen, const Seen& before) {
     const Seen now = seen(screen);
     QList<QWidget*> changed;
+    // A button is news when its caption changes (べんきょう to テスト), not
+    // when it comes into sight with the caption it had.
     for (auto text = now.cbegin(); text != now.cend(); ++text)
-        if (!text.value().isEmpty() && before.value(text.key()) != text.value())
+        if (!text.value().isEmpty() && before.value(text.key()) != text.value() &&
+            (before.contains(text.key()) || !qobject_cast<const TCuteButton*>(text.key())))
             changed << const_cast<QWidget*>(text.key());
     QStringList lines;
     for (const QWidget* text : keyboard::inReadingOrder(changed))

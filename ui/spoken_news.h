@@ -14,7 +14,7 @@ class QWidget;
 // the focus moves there.
 class SpokenNews {
 public:
-    // What each label of a screen shows now.
+    // What each label, hint text and button of a screen shows now.
     using Seen = QHash<const QWidget*, QString>;
     static Seen seen(const QWidget* screen);
 

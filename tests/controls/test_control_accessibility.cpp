@@ -118,20 +118,15 @@ private slots:
         screen_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(screen_));
         const QColor window = screen_->palette().color(QPalette::Window);
-        QList<QWidget*> controls;
-        for (TCuteButton* button : controlsOf<TCuteButton>(screen_))
-            controls << button;
-        for (CaptionedList* list : controlsOf<CaptionedList>(screen_))
-            controls << list;
-        for (QWidget* control : std::as_const(controls)) {
-            if (!control->isEnabled() || !control->isVisibleTo(screen_))
-                continue;
+        for (QWidget* control : controlsOf<QWidget>(screen_)) {
             auto* button = qobject_cast<TCuteButton*>(control);
-            const int inset = button ? 2 * button->bevelWidth() : 0;
+            if (!(button || qobject_cast<CaptionedList*>(control)) || !control->isEnabled() ||
+                !control->isVisibleTo(screen_))
+                continue;
             const QColor face = button ? button->color() : control->palette().color(QPalette::Base);
             control->setFocus();
             const QImage focused = control->grab().toImage();
-            for (int x = inset; x < inset + 2; ++x) {
+            for (int x = button ? 2 * button->bevelWidth() : 0, edge = x + 2; x < edge; ++x) {
                 const QColor ring =
                     focused.pixelColor(QPoint(x, control->height() / 2) * focused.devicePixelRatio());
                 QVERIFY2(focus_ring::contrast(ring, face) >= 3 && focus_ring::contrast(ring, window) >= 3,

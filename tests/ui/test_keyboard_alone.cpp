@@ -34,9 +34,9 @@ class KeyboardAloneTest : public QObject {
     LessonScreen* screen_ = nullptr;
     bool lost_ = false;
     QWidget* focused() const { return screen_->focusWidget() ? screen_->focusWidget() : screen_; }
-    QString told() const {
-        return QAccessible::queryAccessibleInterface(focused())->text(QAccessible::Description);
-    }
+    QAccessibleInterface* spoken() const { return QAccessible::queryAccessibleInterface(focused()); }
+    QString told() const { return spoken()->text(QAccessible::Description); }
+    // Each key: every text it changed is in what the focused control tells.
     void press(int key) {
         step([this, key] { QTest::keyClick(focused(), Qt::Key(key)); });
     }
@@ -46,50 +46,28 @@ class KeyboardAloneTest : public QObject {
             shown.insert(label, label->caption());
         action();
         lost_ = lost_ || !keyboard::reachable(focused());
-        checkToldWhatAppeared(shown);
+        for (auto [label, before] : shown.asKeyValueRange())
+            if (label->caption() != before && label->isVisibleTo(screen_))
+                QVERIFY2(told().contains(displayText(label->caption()).trimmed()), qPrintable(told()));
     }
-    // Each text the key changed is in what the focused control tells.
-    void checkToldWhatAppeared(const QHash<CaptionLabel*, QString>& shown) {
-        for (auto before = shown.cbegin(); before != shown.cend(); ++before) {
-            CaptionLabel* label = before.key();
-            if (label->caption() == before.value() || label->caption().trimmed().isEmpty() ||
-                !label->isVisibleTo(screen_))
-                continue;
-            QVERIFY2(told().contains(displayText(label->caption()).trimmed()),
-                     qPrintable(label->objectName() + ": " + told()));
-        }
-    }
-    // A screen reader meets the focused control as the kind of control it is, by name.
-    void checkFocusedSpoken() {
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(focused());
-        QCOMPARE(spoken->role(),
-                 qobject_cast<CaptionedList*>(focused()) ? QAccessible::List : QAccessible::PushButton);
-        QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
-    }
-    // The list of the answer's highest place, with nothing picked and nothing
-    // Return could pick.
+    // The list of the answer's highest place, where Return picks nothing.
     void checkAnswerBegins(int answer) {
         auto* list = qobject_cast<CaptionedList*>(focused());
-        QVERIFY(list);
         DigitPlace highest = DigitPlace::Ones;
         for (DigitPlace place :
              {DigitPlace::Tens, DigitPlace::Hundreds, DigitPlace::Thousands, DigitPlace::TenThousands})
-            if (answer >= placeValue(place))
-                highest = place;
+            highest = answer >= placeValue(place) ? place : highest;
         QCOMPARE(list->caption().trimmed(), placeCaption(highest));
         press(Qt::Key_Return);
         QCOMPARE(list->itemIndex(), -1);
     }
     // A typed digit is the list's value, and said.
-    void checkPicked(CaptionedList* list) {
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(list);
-        QCOMPARE(spoken->text(QAccessible::Value), list->text());
-        QCOMPARE(spoken->text(QAccessible::Description), list->text().trimmed());
-    }
     void type(const QString& digits) {
         QTest::keyClicks(focused(), digits);
-        if (auto* list = qobject_cast<CaptionedList*>(focused()); list && list->itemIndex() >= 0)
-            checkPicked(list);
+        if (auto* list = qobject_cast<CaptionedList*>(focused()); list && list->itemIndex() >= 0) {
+            QCOMPARE(spoken()->text(QAccessible::Value), list->text());
+            QCOMPARE(told(), list->text().trimmed());
+        }
     }
     // Each part typed into the lists from the focused one on, a digit per
     // list, then ◆; a lone list takes one digit per part.
@@ -217,7 +195,8 @@ private slots:
                 checkAnswerBegins(parts(lessonState()).first());
             else if (word.startsWith('=')) {
                 QCOMPARE(focused()->objectName(), word.mid(1));
-                checkFocusedSpoken();
+                QCOMPARE(spoken()->role(), qobject_cast<CaptionedList*>(focused()) ? QAccessible::List
+                                                                                   : QAccessible::PushButton);
             } else if (word == "timeout")
                 step([s] {
                     auto* countdown = s->findChild<QTimer*>("Timer3");
@@ -236,8 +215,7 @@ private slots:
         QVERIFY(!lost_);
     }
 
-    // F1 on the menu asks for the help; the help window goes again with
-    // Escape or its own button.
+    // F1 on the menu asks for the help; the help window goes with Escape or its own button.
     void helpComesWithF1AndGoes_data() {
         QTest::addColumn<bool>("byEscape");
         QTest::newRow("Escape") << true;
@@ -250,14 +228,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Form1));
         QTest::keyClick(Form1, Qt::Key_F1);
         QCOMPARE(program_->platform.help->requests.size(), 1);
-        std::unique_ptr<HelpViewer> recording = Seam<HelpViewer>::install(nullptr);
+        auto recording = Seam<HelpViewer>::install(nullptr);
         helpViewer().showContents(program_->platform.help->requests.first(), Form1);
         auto* help = Form1->findChild<QWidget*>("HelpWindow");
         QVERIFY(QTest::qWaitForWindowActive(help));
-        if (byEscape)
-            QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
-        else
-            QTest::mouseClick(help->findChild<QWidget*>("HelpClose"), Qt::LeftButton);
+        byEscape ? QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape)
+                 : QTest::mouseClick(help->findChild<QWidget*>("HelpClose"), Qt::LeftButton);
         const bool gone = !help->isVisible();
         Seam<HelpViewer>::install(std::move(recording));
         QVERIFY(gone);
