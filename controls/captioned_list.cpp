@@ -311,7 +311,7 @@ void CaptionedList::keyPressEvent(QKeyEvent* event) {
     }
     // Only the entry under the cursor is picked; with none there, nothing is.
     if (picksOnKey(key)) {
-        if (currentIndex().isValid())
+        if (currentIndex().isValid() && (pickedAgainByKey_ || currentIndex().row() != itemIndex()))
             pick(currentIndex().row());
         event->accept();
         return;

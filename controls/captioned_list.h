@@ -52,6 +52,10 @@ public:
     // whose entries are an answer's digits says no: Return there picks only
     // an entry the child moved to, never one the focus happened to land on.
     void setCursorOnFocus(bool on) { cursorOnFocus_ = on; }
+    // Whether Return or space on the entry already picked picks it again and
+    // runs the change handler (◆ judges again); a list where that starts the
+    // work over says no.
+    void setPickedAgainByKey(bool on) { pickedAgainByKey_ = on; }
 
     // A typed digit picks the entry of that digit; other text moves the cursor
     // as in any Qt list.
@@ -90,4 +94,5 @@ private:
     int timesEmptied_ = 0;
     bool forwarding_ = false; // a mouse event is on its way to the entries
     bool cursorOnFocus_ = true;
+    bool pickedAgainByKey_ = true;
 };

@@ -172,7 +172,10 @@ void LessonScreen::addPrompt(const QString& labelName, QPoint at, QPoint picture
 }
 
 void LessonScreen::addMenu(const QRect& box, const QString& caption, const QStringList& entries) {
-    build::list(this, QStringLiteral("ComboBox1"), box, caption, entries, look::rounded(19), look::navy);
+    // Chosen again by a stray Return, the lesson's entry would clear the
+    // problem and the answer on screen, or a drill's run.
+    build::list(this, QStringLiteral("ComboBox1"), box, caption, entries, look::rounded(19), look::navy)
+        ->setPickedAgainByKey(false);
 }
 
 TCuteButton* LessonScreen::addButton(ButtonRole role, QPoint at, const QString& caption) {

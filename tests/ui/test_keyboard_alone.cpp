@@ -114,10 +114,10 @@ private slots:
                                  << "=ComboBox1 Return =CuteButton4 Return =CuteButton5 Return =CuteButton4" +
                                         test + "=place answer =CuteButton4"
                                  << whole << 5 << "○";
-        QTest::newRow("mental addition")
-            << "Form3"
-            << "Down Return Return Return =CuteButton4" + test + "=place answer =CuteButton4" << whole << 6
-            << "○";
+        QTest::newRow("mental addition") << "Form3"
+                                         << "Down Return Return Return =CuteButton4" + test +
+                                                "=place answer =CuteButton4 >ComboBox1 Return"
+                                         << whole << 6 << "○";
         QTest::newRow("column addition: ones, then tens and carry")
             << "Form4"
             << "Return Return =CuteButton5 Return Return Return =CuteButton4" + test + "=ComboBox3 answer"
@@ -163,10 +163,12 @@ private slots:
             "=CuteButton3 Return =place answer =CuteButton4 Return =place answer >CuteButton5 Space "
             "=CuteButton6 Return";
         const QString score = QStringLiteral("せいせき： 100 てん");
-        QTest::newRow("addition drill") << "Form5"
-                                        << "Space =ComboBox2 Return " + run << whole << 7 << score;
-        QTest::newRow("subtraction drill") << "Form8"
-                                           << "Space =ComboBox2 Return " + run << whole << 7 << score;
+        QTest::newRow("addition drill")
+            << "Form5"
+            << "Space =ComboBox2 Return " + run + " >ComboBox1 Return" << whole << 7 << score;
+        QTest::newRow("subtraction drill")
+            << "Form8"
+            << "Space =ComboBox2 Return " + run + " >ComboBox1 Return" << whole << 7 << score;
         QTest::newRow("addition drill, the time runs out")
             << "Form5"
             << "Space =ComboBox2 Down Return =CuteButton3 Return =place answer =CuteButton4 timeout "
