@@ -231,7 +231,7 @@ private:
     QMap<ButtonRole, TCuteButton*> buttons_;
     QMap<ButtonRole, std::function<void()>> roleHandlers_;
     QTimer* clockTimer_ = nullptr;
-    SpokenNews news_;
+    SpokenNews news_{this};
 };
 
 template <typename Sender, typename Signal, typename Handler>

@@ -6,8 +6,37 @@
 #include "ui/keyboard_focus.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
+
+namespace {
+
+// A screen reader meets the notice as a notification, named by its news.
+class NoticeAccessible final : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+};
+
+const QString noticeName = QStringLiteral("SpokenNotice");
+
+QAccessibleInterface* noticeInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("QWidget") && object->objectName() == noticeName)
+        return new NoticeAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+SpokenNews::SpokenNews(QWidget* screen) : notice_(new QWidget(screen)) {
+    static const bool factoryInstalled = (QAccessible::installFactory(noticeInterface), true);
+    Q_UNUSED(factoryInstalled);
+    notice_->setObjectName(noticeName);
+    notice_->setGeometry(0, 0, 1, 1);
+    notice_->setFocusPolicy(Qt::NoFocus);
+    notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice_->hide();
+}
 
 SpokenNews::Seen SpokenNews::seen(const QWidget* screen) {
     Seen texts;
@@ -44,12 +73,11 @@ void SpokenNews::tell(QWidget* target, const QString& news) {
     told_ = target;
     if (!target)
         return;
-    // The same news again (the same prompt after another problem) is still
-    // news: Qt announces only a description that differs.
-    if (target->accessibleDescription() != news) {
-        target->setAccessibleDescription(news);
-    } else if (!news.isEmpty() && QAccessible::isActive()) {
-        QAccessibleEvent again(target, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&again);
+    target->setAccessibleDescription(news);
+    if (target->hasFocus() && !news.isEmpty()) {
+        // It comes into sight again for each news, even news said before.
+        notice_->setAccessibleName(news);
+        notice_->hide();
+        notice_->show();
     }
 }

@@ -44,11 +44,21 @@ class KeyboardAloneTest : public QObject {
         QHash<CaptionLabel*, QString> shown;
         for (CaptionLabel* label : screen_->findChildren<CaptionLabel*>())
             shown.insert(label, label->caption());
+        const QWidget* focusedBefore = focused();
         action();
         lost_ = lost_ || !keyboard::reachable(focused());
+        bool news = false;
         for (auto [label, before] : shown.asKeyValueRange())
-            if (label->caption() != before && label->isVisibleTo(screen_))
+            if (label->caption() != before && label->isVisibleTo(screen_)) {
+                news = true;
                 QVERIFY2(told().contains(displayText(label->caption()).trimmed()), qPrintable(told()));
+            }
+        // Where the focus stays, a notification of the screen says it.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(screen_);
+        for (int i = 0; news && focused() == focusedBefore && i < window->childCount(); ++i)
+            if (window->child(i)->role() == QAccessible::Notification)
+                news = window->child(i)->text(QAccessible::Name) != told();
+        QVERIFY(!news || focused() != focusedBefore);
     }
     // The list of the answer's highest place, where Return picks nothing.
     void checkAnswerBegins(int answer) {
