@@ -7,7 +7,8 @@
 #   PROGRAM_FOLDER  the folder holding poruna, oto/ and kyozai/ (build/)
 #   SCENARIO        form3: たし算：あん算 from the menu, a study problem, then a test problem
 #                   drill: たし算：ドリル from the menu, a run of two problems, ストップ, けっか
-#                   or a list of xdotool key names, "pause" for a longer wait
+#                   or a list of xdotool key names, "pause" for a longer wait, "answer"
+#                   for the right answer's digits, typed from the focused list on
 #
 # Needs: Xvfb, openbox, orca, at-spi2-core, dbus, xdotool, pulseaudio
 # (tools/install_packages.sh). Orca's debug log lies in $ORCA_LOG if set.
@@ -17,17 +18,18 @@ shift
 case "$1" in
 form3)
     # Down to ２～４けたのあん算, open it; ２けた; つぎへ, こたえ; down to the
-    # mode button, テスト, up to つぎへ; two digits typed from where the focus
-    # lands, right to ◆, pick it.
+    # mode button, テスト, up to つぎへ; the right answer, ◆; つぎへ; a
+    # wrong answer, ◆.
     set -- Down Return pause Return Return Return Down Down Return Up Up Return pause \
-        1 Right 2 Right Right Right Right Right Return pause
+        answer Right Right Right Right Right Return pause Return pause 1 Right Right Right Right Right Return pause
     ;;
 drill)
-    # Down the left column to the first ドリル; ２けた; なし; スタート; two
-    # answers typed as above; down to ストップ; then Return once more.
+    # Down the left column to the first ドリル; ２けた; なし; スタート; a
+    # right answer, ◆, つぎへ, a wrong one, ◆; down to ストップ; then Return
+    # once more.
     set -- Down Down Down Return pause Return Return Return pause \
-        1 Right 2 Right Right Right Right Right Return Return \
-        3 Right 4 Right Right Right Right Right Return Down Return pause Return pause
+        answer Right Right Right Right Right Return Return \
+        1 Right Right Right Right Right Return Down Return pause Return pause
     ;;
 *)
     # Keys given in one word or in several.
@@ -94,10 +96,49 @@ say() {
 }
 echo "(opened)"
 say
+# The digits of the answer to the problem the program shows, read as a
+# screen reader reads it: a label "a + b = ?" (or with -, x and a third number).
+answer() {
+    timeout 30 /usr/bin/python3 - << 'PY'
+import re
+import pyatspi
+# Only what is on screen: the hidden screens hold many more controls.
+def labels(node):
+    for child in node:
+        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        if child.getRole() == pyatspi.ROLE_LABEL:
+            yield child.name
+        yield from labels(child)
+for app in pyatspi.Registry.getDesktop(0):
+    if app is None or "orca" in (app.name or "").lower():
+        continue
+    for name in labels(app):
+        found = re.fullmatch(r"\s*(\d+) ([-+x]) (\d+)(?: ([-+]) (\d+))? = \?\s*", name or "")
+        if found:
+            a, op, b, op2, c = found.groups()
+            value = eval(f"{a} {'*' if op == 'x' else op} {b}" + (f" {op2} {c}" if op2 else ""))
+            print(" ".join(str(value)))
+            raise SystemExit
+PY
+}
 for key in "$@"; do
     if [ "$key" = pause ]; then
         sleep 4
         say
+        continue
+    fi
+    if [ "$key" = answer ]; then
+        digits=$(answer)
+        echo "> answer: $digits"
+        first=1
+        for digit in $digits; do
+            [ $first = 1 ] || xdotool key Right
+            first=0
+            xdotool key "$digit"
+            sleep 2
+            say
+        done
         continue
     fi
     echo "> $key"

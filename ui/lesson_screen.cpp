@@ -286,13 +286,16 @@ void LessonScreen::finishStep(QObject* origin, const StepBefore& before) {
     // The entry just picked is news too, though the list showed it before
     // the step began: a list shows a pick before it tells its handler. ◆
     // shows only that it was picked.
+    // Where the focus stays on the list, Qt tells the pick as the entry under
+    // the cursor; only the texts the step put up are said again.
     QStringList news;
     if (const auto* picked = qobject_cast<const CaptionedList*>(origin);
         picked && picked != submitList_ && picked->itemIndex() >= 0)
         news << picked->text().trimmed();
-    news << SpokenNews::since(this, before.texts);
+    const QString appeared = SpokenNews::since(this, before.texts);
+    news << appeared;
     news.removeAll(QString());
-    news_.tell(target ? target : focusWidget(), news.join(u'\n'));
+    news_.tell(target ? target : focusWidget(), news.join(u'\n'), !appeared.isEmpty());
     if (target)
         target->setFocus(Qt::OtherFocusReason);
 }

@@ -67,17 +67,21 @@ QString SpokenNews::since(const QWidget* screen, const Seen& before) {
     return lines.join(u'\n');
 }
 
-void SpokenNews::tell(QWidget* target, const QString& news) {
+void SpokenNews::tell(QWidget* target, const QString& news, bool saying) {
     if (told_ && told_ != target)
         told_->setAccessibleDescription(QString());
     told_ = target;
     if (!target)
         return;
     target->setAccessibleDescription(news);
-    if (target->hasFocus() && !news.isEmpty()) {
-        // It comes into sight again for each news, even news said before.
+    notice_->hide();
+    if (saying && target->hasFocus() && !news.isEmpty()) {
+        // Inside the focused control, so that a screen reader says only the
+        // news, not again the screen around it. It comes into sight again for
+        // each news, even news said before.
+        notice_->setParent(target);
+        notice_->setGeometry(0, 0, 1, 1);
         notice_->setAccessibleName(news);
-        notice_->hide();
         notice_->show();
     }
 }

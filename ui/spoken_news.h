@@ -27,9 +27,9 @@ public:
     static QString since(const QWidget* screen, const Seen& before);
 
     // `target` holds the news as its description; where it has the focus
-    // already, the notification says the news. The control told before is
-    // left with no description.
-    void tell(QWidget* target, const QString& news);
+    // already and the news is worth `saying`, the notification says it. The
+    // control told before is left with no description.
+    void tell(QWidget* target, const QString& news, bool saying = true);
 
 private:
     QWidget* notice_;
