@@ -283,11 +283,11 @@ void LessonScreen::finishStep(QObject* origin, const StepBefore& before) {
     if (!isVisible())
         return;
     QWidget* target = focusAfterStep(origin, before);
-    // The entry just picked is news too, though the list showed it before
-    // the step began: a list shows a pick before it tells its handler. ◆
-    // shows only that it was picked.
-    // Where the focus stays on the list, Qt tells the pick as the entry under
-    // the cursor; only the texts the step put up are said again.
+    // The entry just picked belongs to the news, though the list showed it
+    // before the step began (a list shows a pick before it tells its
+    // handler); ◆ shows only that it was picked. Where the focus stays on
+    // the list, Qt has told the pick already as the entry under the cursor,
+    // so only the texts the step put up are said.
     QStringList news;
     if (const auto* picked = qobject_cast<const CaptionedList*>(origin);
         picked && picked != submitList_ && picked->itemIndex() >= 0)
