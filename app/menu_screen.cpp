@@ -47,23 +47,24 @@ struct TopicButton {
     const char16_t* caption;
     bool drill;
     QDialog* (*screen)();
+    int heading; // the number of the heading the button stands under
 };
 
 // The lesson screen each topic button opens, looked up when clicked: the
 // screens are made after the menu.
 const TopicButton topicButtons[] = {
-    {3, {78, 120, 215, 30}, u"10000まで", false, []() -> QDialog* { return Form2; }},
-    {4, {78, 210, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form3; }},
-    {5, {78, 250, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form4; }},
-    {6, {78, 290, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form5; }},
-    {7, {78, 380, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form6; }},
-    {8, {78, 420, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form7; }},
-    {9, {78, 460, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form8; }},
-    {10, {430, 120, 215, 30}, u"たし算とひき算", false, []() -> QDialog* { return Form9; }},
-    {11, {430, 160, 217, 30}, u"かっこ", false, []() -> QDialog* { return Form10; }},
-    {12, {430, 250, 215, 30}, u"ｍｍ、ｃｍ、ｍ", false, []() -> QDialog* { return Form11; }},
-    {13, {430, 340, 215, 30}, u"かけ算と九九", false, []() -> QDialog* { return Form12; }},
-    {14, {430, 380, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form13; }},
+    {3, {78, 120, 215, 30}, u"10000まで", false, []() -> QDialog* { return Form2; }, 6},
+    {4, {78, 210, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form3; }, 8},
+    {5, {78, 250, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form4; }, 8},
+    {6, {78, 290, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form5; }, 8},
+    {7, {78, 380, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form6; }, 11},
+    {8, {78, 420, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form7; }, 11},
+    {9, {78, 460, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form8; }, 11},
+    {10, {430, 120, 215, 30}, u"たし算とひき算", false, []() -> QDialog* { return Form9; }, 16},
+    {11, {430, 160, 217, 30}, u"かっこ", false, []() -> QDialog* { return Form10; }, 16},
+    {12, {430, 250, 215, 30}, u"ｍｍ、ｃｍ、ｍ", false, []() -> QDialog* { return Form11; }, 20},
+    {13, {430, 340, 215, 30}, u"かけ算と九九", false, []() -> QDialog* { return Form12; }, 7},
+    {14, {430, 380, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form13; }, 7},
 };
 
 struct Heading {
@@ -78,6 +79,16 @@ const Heading headings[] = {
     {20, {412, 220}, u"５．長さ"},  {7, {412, 310}, u"６．かけ算"},
 };
 
+// A heading without its number: "２．たし算" is the topic たし算.
+QString headingTopic(int number) {
+    for (const Heading& h : headings)
+        if (h.number == number) {
+            const QString text = QString::fromUtf16(h.text);
+            return text.mid(text.indexOf(u'．') + 1);
+        }
+    return {};
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -88,8 +99,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("MainMenu1"));
-    connectGuarded(help->addAction(QStringLiteral("使い方")), &QAction::triggered, this,
-                   [this] { HelpContentsClick(); });
+    QAction* contents = help->addAction(QStringLiteral("使い方"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    connectGuarded(contents, &QAction::triggered, this, [this] { HelpContentsClick(); });
     connectGuarded(help->addAction(QStringLiteral("バージョン情報")), &QAction::triggered, this,
                    [this] { VersionInfoClick(); });
 
@@ -132,6 +144,9 @@ void TForm1::buildControls(QWidget* client) {
         TCuteButton* b = build::button(
             client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
             t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
+        // Three buttons read ドリル and two ２～４けたのあん算: a child who
+        // listens hears each with the topic it stands under.
+        b->setAccessibleName(headingTopic(t.heading) + u' ' + b->caption());
         auto screen = t.screen;
         connectGuarded(b, &TCuteButton::clicked, this, [this, screen] {
             buildLessonScreens(); // a topic chosen before the menu's first paint

@@ -1,6 +1,7 @@
 #include "controls/captioned_list.h"
 
 #include "controls/edges.h"
+#include "controls/focus_ring.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -136,18 +137,32 @@ void CaptionedList::pick(int index) {
 
 void CaptionedList::showPicked(int index) {
     const QModelIndex entry = model_->index(index);
+    const QString before = text();
     selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
     scrollTo(entry);
     update();
+    if (text() != before)
+        valueChanged();
+}
+
+// The field is the list's value: what a screen reader says the list holds.
+void CaptionedList::valueChanged() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent event(this, text());
+    QAccessible::updateAccessibility(&event);
 }
 
 void CaptionedList::resetSelection() {
     ++timesEmptied_;
+    const QString before = text();
     selectionModel()->clear();
-    if (hasFocus() && model_->rowCount() > 0)
+    if (cursorOnFocus_ && hasFocus() && model_->rowCount() > 0)
         selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
     scrollToTop();
     update();
+    if (text() != before)
+        valueChanged();
 }
 
 void CaptionedList::setTextColor(const QColor& color) {
@@ -205,8 +220,8 @@ void CaptionedList::paintBoxes() {
     // The list the keys go to is outlined, so a child on the keyboard sees
     // which column a typed digit lands in.
     if (hasFocus()) {
-        const QColor outline = palette().color(QPalette::Highlight);
-        paintEdges(p, rect(), frame, outline, outline);
+        const QWidget* around = parentWidget() ? parentWidget() : this;
+        focus_ring::paint(p, rect(), paper, around->palette().color(QPalette::Window));
     }
 }
 
@@ -294,8 +309,10 @@ void CaptionedList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (picksOnKey(key) && model_->rowCount() > 0) {
-        pick(currentIndex().isValid() ? currentIndex().row() : 0);
+    // Only the entry under the cursor is picked; with none there, nothing is.
+    if (picksOnKey(key)) {
+        if (currentIndex().isValid() && (pickedAgainByKey_ || currentIndex().row() != itemIndex()))
+            pick(currentIndex().row());
         event->accept();
         return;
     }
@@ -317,13 +334,18 @@ void CaptionedList::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
-// Coming from the keyboard, the cursor stands on an entry at once, so Enter
-// picks what the child sees; Qt does that only the first time a list is
-// focused, and a list emptied for a new answer has lost its cursor.
+// Coming from the keyboard, the cursor of a list that wants it stands on an
+// entry at once, so Enter picks what the child sees; Qt does that only the
+// first time a list is focused, and a list emptied for a new answer has lost
+// its cursor. A list that does not want it gets none, not even the first time.
 void CaptionedList::focusInEvent(QFocusEvent* event) {
-    if (event->reason() != Qt::MouseFocusReason && !currentIndex().isValid() && model_->rowCount() > 0)
+    const bool cursorBefore = currentIndex().isValid();
+    if (cursorOnFocus_ && event->reason() != Qt::MouseFocusReason && !cursorBefore && model_->rowCount() > 0)
         selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
     QListView::focusInEvent(event);
+    // Qt's list puts the cursor on the first entry the first time it is focused.
+    if (!cursorOnFocus_ && !cursorBefore && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     update();
 }
 

@@ -47,6 +47,16 @@ public:
 
     void setTextColor(const QColor& color);
 
+    // Whether the keyboard cursor stands on the first entry as soon as the
+    // list takes the focus from the keyboard, so that Return picks it. A list
+    // whose entries are an answer's digits says no: Return there picks only
+    // an entry the child moved to, never one the focus happened to land on.
+    void setCursorOnFocus(bool on) { cursorOnFocus_ = on; }
+    // Whether Return or space on the entry already picked picks it again and
+    // runs the change handler (◆ judges again); a list where that starts the
+    // work over says no.
+    void setPickedAgainByKey(bool on) { pickedAgainByKey_ = on; }
+
     // A typed digit picks the entry of that digit; other text moves the cursor
     // as in any Qt list.
     void keyboardSearch(const QString& search) override;
@@ -73,6 +83,7 @@ private:
     bool forwardToEntries(QMouseEvent* event);
     void applyLook();
     void showPicked(int index);
+    void valueChanged();
     int entryForTyped(const QString& typed) const;
     static std::optional<CursorAction> cursorMoveFor(int key);
 
@@ -82,4 +93,6 @@ private:
     int pressedRow_ = -1; // the entry under the last left press
     int timesEmptied_ = 0;
     bool forwarding_ = false; // a mouse event is on its way to the entries
+    bool cursorOnFocus_ = true;
+    bool pickedAgainByKey_ = true;
 };

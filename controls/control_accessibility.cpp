@@ -4,6 +4,7 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/list_accessibility.h"
+#include "core/display_text.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
@@ -74,8 +75,9 @@ public:
     explicit LabelAccessible(CaptionLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
+        // A reader runs lines together at a bare CR; it is told the line breaks it knows.
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<CaptionLabel*>(widget())->caption();
+            return displayText(static_cast<CaptionLabel*>(widget())->caption());
         return QAccessibleWidget::text(t);
     }
 };

@@ -1,6 +1,7 @@
 #include "controls/cute_button.h"
 
 #include "controls/edges.h"
+#include "controls/focus_ring.h"
 #include "controls/look.h"
 
 #include <QCoreApplication>
@@ -214,6 +215,14 @@ void TCuteButton::paintEvent(QPaintEvent*) {
         look::drawText(p, place, flags, text());
     }
     p.setClipping(false);
+
+    // Beside the raised outer bevel, which a child hardly tells from the
+    // resting face, a ring inside the bevels says where the keys go.
+    if (hasFocus() && isEnabled())
+        focus_ring::paint(p, insideOuter.adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_),
+                          color_,
+                          parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                                         : palette().color(QPalette::Window));
 
     if (showFocusRect_ && hasFocus()) {
         QStyleOptionFocusRect option;

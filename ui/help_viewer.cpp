@@ -1,9 +1,13 @@
 #include "core/help_viewer.h"
 
+#include "controls/look.h"
 #include "ui/window_placement.h"
 
 #include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -24,6 +28,16 @@ public:
         browser_->setObjectName(QStringLiteral("HelpText"));
         browser_->setOpenExternalLinks(false);
         layout->addWidget(browser_);
+        // Closed as a child closes it: its own button, or Escape (keyPressEvent).
+        auto* close = new QPushButton(QStringLiteral("とじる"), this);
+        close->setObjectName(QStringLiteral("HelpClose"));
+        close->setFont(look::rounded(19, true));
+        connect(close, &QPushButton::clicked, this, &QWidget::close);
+        auto* row = new QHBoxLayout;
+        row->setContentsMargins(8, 8, 8, 8);
+        row->addStretch();
+        row->addWidget(close);
+        layout->addLayout(row);
     }
 
     void showFile(const QString& helpFile) {
@@ -39,6 +53,14 @@ public:
         show();
         raise();
         activateWindow();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            close();
+        else
+            QWidget::keyPressEvent(event);
     }
 
 private:

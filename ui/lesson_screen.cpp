@@ -172,7 +172,10 @@ void LessonScreen::addPrompt(const QString& labelName, QPoint at, QPoint picture
 }
 
 void LessonScreen::addMenu(const QRect& box, const QString& caption, const QStringList& entries) {
-    build::list(this, QStringLiteral("ComboBox1"), box, caption, entries, look::rounded(19), look::navy);
+    // Chosen again by a stray Return, the lesson's entry would clear the
+    // problem and the answer on screen, or a drill's run.
+    build::list(this, QStringLiteral("ComboBox1"), box, caption, entries, look::rounded(19), look::navy)
+        ->setPickedAgainByKey(false);
 }
 
 TCuteButton* LessonScreen::addButton(ButtonRole role, QPoint at, const QString& caption) {
@@ -195,7 +198,8 @@ void LessonScreen::addDigitSelectors(const QList<DigitList>& lists, int submitCo
             d.entries = d.place == DigitPlace::TenThousands ? QStringList{QStringLiteral("１")}
                                                             : lessonDigitEntries();
         build::list(this, QStringLiteral("ComboBox%1").arg(d.comboBox), d.box, d.caption, d.entries, font,
-                    look::navy);
+                    look::navy)
+            ->setCursorOnFocus(false);
         digitLists_ << d;
     }
     submitList_ = build::list(this, QStringLiteral("ComboBox%1").arg(submitComboBox), submitBox, QString(),
@@ -262,63 +266,111 @@ CaptionedList* LessonScreen::menu() const {
 
 // --- the keyboard ---
 
-LessonScreen::FocusBefore LessonScreen::focusBefore() const {
-    FocusBefore before;
+LessonScreen::StepBefore LessonScreen::stepBefore() const {
+    StepBefore before;
     for (const QWidget* control : controls_) {
         before.reachable.insert(control, keyboard::reachable(control));
         if (const auto* list = qobject_cast<const CaptionedList*>(control))
             before.emptied.insert(control, list->timesEmptied());
     }
+    before.texts = SpokenNews::seen(this);
     return before;
 }
 
+// The focus goes to where the child goes on, and that control is given what
+// the step put up before it takes the focus: a screen reader says both at once.
+void LessonScreen::finishStep(QObject* origin, const StepBefore& before) {
+    if (!isVisible())
+        return;
+    QWidget* target = focusAfterStep(origin, before);
+    // The entry just picked belongs to the news, though the list showed it
+    // before the step began (a list shows a pick before it tells its
+    // handler); ◆ shows only that it was picked. Where the focus stays on
+    // the list, Qt has told the pick already as the entry under the cursor,
+    // so only the texts the step put up are said.
+    QStringList news;
+    if (const auto* picked = qobject_cast<const CaptionedList*>(origin);
+        picked && picked != submitList_ && picked->itemIndex() >= 0)
+        news << picked->text().trimmed();
+    const QString appeared = SpokenNews::since(this, before.texts);
+    news << appeared;
+    news.removeAll(QString());
+    news_.tell(target ? target : focusWidget(), news.join(u'\n'), !appeared.isEmpty());
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
 // Where the child goes on after a step, in this order:
-// 1. to the first list the step made ready for an answer (shown or enabled,
-//    or emptied for the next answer): after つぎへ in test mode, the first
-//    digit list; after the first of two ◆, the lists again;
-// 2. else to the first control the step made available: after the menu
-//    choice or こたえ, つぎへ; after つぎへ in study mode, こたえ;
+// 1. to a list the step made ready for an answer (shown or enabled, or
+//    emptied for the next answer): after つぎへ in test mode and after the
+//    first of two ◆, the list the answer is begun in;
+// 2. else to the first control the step made available, スタート last, as
+//    it empties the run before: after the menu choice or こたえ, つぎへ;
+//    after つぎへ in study mode, こたえ; after ストップ, けっか;
 // 3. else, after ◆, to つぎへ where it can be pressed;
 // 4. else where the focus is, unless the step took that control away (a
 //    button that disables itself drops the focus): then to the next control
 //    the child can reach.
-void LessonScreen::settleFocus(QWidget* origin, const FocusBefore& before) {
-    if (!isVisible())
-        return;
+QWidget* LessonScreen::focusAfterStep(const QObject* origin, const StepBefore& before) const {
     const QWidget* const screenMenu = menu();
+    QList<QWidget*> ready;
     for (QWidget* control : std::as_const(controls_)) {
         const auto* list = qobject_cast<const CaptionedList*>(control);
         if (list && control != screenMenu && keyboard::reachable(control) &&
-            (!before.reachable.value(control) || before.emptied.value(control) != list->timesEmptied())) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+            (!before.reachable.value(control) || before.emptied.value(control) != list->timesEmptied()))
+            ready << control;
     }
+    if (!ready.isEmpty())
+        return listToBeginAnswer(ready);
+    QWidget* const start = button(ButtonRole::Start);
+    QWidget* available = nullptr;
     for (QWidget* control : std::as_const(controls_))
-        if (keyboard::reachable(control) && !before.reachable.value(control, true)) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+        if (keyboard::reachable(control) && !before.reachable.value(control, true) &&
+            (!available || available == start))
+            available = control;
+    if (available)
+        return available;
     QWidget* next = button(ButtonRole::Next);
-    if (origin && origin == submitList_ && keyboard::reachable(next)) {
-        next->setFocus(Qt::OtherFocusReason);
-        return;
-    }
+    if (origin && origin == submitList_ && keyboard::reachable(next))
+        return next;
     if (keyboard::reachable(focusWidget()))
-        return;
-    const qsizetype from = controls_.indexOf(origin);
+        return nullptr;
+    const qsizetype from = controls_.indexOf(qobject_cast<const QWidget*>(origin));
     for (qsizetype i = 1; i <= controls_.size(); ++i) {
         QWidget* control = controls_.at((from + i) % controls_.size());
-        if (keyboard::reachable(control)) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
+        if (keyboard::reachable(control))
+            return control;
+    }
+    return nullptr;
+}
+
+// The list of the answer's highest place, so that no key is spent on a place
+// the answer does not have (and no Return on 万 adds 10000 to a sum below
+// it); where the screen shows no list for that place, the highest list below
+// it. Lists that hold bare digits, not places, begin with the first.
+QWidget* LessonScreen::listToBeginAnswer(const QList<QWidget*>& ready) const {
+    if (digitsStoreBareDigit_)
+        return ready.first();
+    int leading = 1;
+    for (const int answer = expectedAnswer(); leading < 10000 && leading * 10 <= answer;)
+        leading *= 10;
+    QWidget* begin = nullptr;
+    int beginValue = 0;
+    for (const DigitList& d : digitLists_) {
+        QWidget* list = comboBox(d.comboBox);
+        const int value = placeValue(d.place);
+        if (ready.contains(list) && value <= leading && value > beginValue) {
+            begin = list;
+            beginValue = value;
         }
     }
+    return begin ? begin : ready.first();
 }
 
 void LessonScreen::focusFirstControl() {
     for (QWidget* control : std::as_const(controls_))
         if (keyboard::reachable(control)) {
+            news_.tell(control, SpokenNews::since(this, {}));
             control->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/error_report.h"
+#include "ui/spoken_news.h"
 
 #include <QDialog>
 #include <QHash>
@@ -81,6 +82,14 @@ public:
         QStringList entries = {};
     };
 
+    // Connects a signal to a handler as one step of the child's: through the
+    // guard, and afterwards the keyboard focus goes where the step leaves the
+    // child to go on, telling a screen reader what the step put up
+    // (finishStep). Every list and button of a screen is connected this way,
+    // and a timer whose tick changes what the child sees.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectStep(Sender* sender, Signal signal, Handler handler);
+
 signals:
     // おわる: the program decides whether to end.
     void quitRequested();
@@ -107,12 +116,6 @@ protected:
     // through the guard, sets the tab order, and shows the screen once where
     // it is ready at start-up.
     void finishBuilding();
-    // Connects a control's signal to a handler as one step of the child's:
-    // through the guard, and afterwards the keyboard focus goes where the
-    // step leaves the child to go on (settleFocus). Every list and button of
-    // a screen is connected this way.
-    template <typename Sender, typename Signal, typename Handler>
-    void connectStep(Sender* control, Signal signal, Handler handler);
 
     // --- what ClearWork clears ---
     struct LabelRange {
@@ -205,16 +208,21 @@ protected:
     static const QString stepPrompt; // 「ステップ」ボタンで すすめてね！
 
 private:
-    // Which controls the child could reach before a step, and how often each
-    // list had been emptied for a new answer.
-    struct FocusBefore {
+    // Which controls the child could reach before a step, how often each
+    // list had been emptied for a new answer, and what the texts showed.
+    struct StepBefore {
         QHash<const QWidget*, bool> reachable;
         QHash<const QWidget*, int> emptied;
+        SpokenNews::Seen texts;
     };
-    FocusBefore focusBefore() const;
-    void settleFocus(QWidget* origin, const FocusBefore& before);
+    StepBefore stepBefore() const;
+    void finishStep(QObject* origin, const StepBefore& before);
+    // Where the focus goes after a step; nullptr where it stays.
+    QWidget* focusAfterStep(const QObject* origin, const StepBefore& before) const;
+    // Of the digit lists a step made ready, the one an answer is begun in.
+    QWidget* listToBeginAnswer(const QList<QWidget*>& ready) const;
     // A screen opens with the focus on its menu, or without one on the first
-    // control the child can use.
+    // control the child can use, telling what the screen shows.
     void focusFirstControl();
     CaptionedList* menu() const;
 
@@ -227,17 +235,18 @@ private:
     QMap<ButtonRole, TCuteButton*> buttons_;
     QMap<ButtonRole, std::function<void()>> roleHandlers_;
     QTimer* clockTimer_ = nullptr;
+    SpokenNews news_{this};
 };
 
 template <typename Sender, typename Signal, typename Handler>
-void LessonScreen::connectStep(Sender* control, Signal signal, Handler handler) {
-    QObject::connect(control, signal, this,
-                     [this, origin = QPointer<QWidget>(control), handler = std::move(handler)](auto... args) {
-                         const FocusBefore before = focusBefore();
+void LessonScreen::connectStep(Sender* sender, Signal signal, Handler handler) {
+    QObject::connect(sender, signal, this,
+                     [this, origin = QPointer<QObject>(sender), handler = std::move(handler)](auto... args) {
+                         const StepBefore before = stepBefore();
                          QPointer<LessonScreen> self(this);
                          runGuarded([&] { detail::callHandler(handler, args...); });
                          if (self)
-                             settleFocus(origin, before);
+                             finishStep(origin, before);
                      });
 }
 

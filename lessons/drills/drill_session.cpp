@@ -34,7 +34,9 @@ DrillSession::DrillSession(DrillScreen& screen, TDataModule1& data, const DrillS
     setObjectName(QStringLiteral("DrillSession"));
     timer3_->setObjectName(QStringLiteral("Timer3"));
     timer3_->setInterval(countdownInterval);
-    connectGuarded(timer3_, &QTimer::timeout, this, [this] { Timer3Timer(); });
+    // The time-out is a step like the child's own: the focus and a screen
+    // reader follow the result it puts up.
+    screen.connectStep(timer3_, &QTimer::timeout, [this] { Timer3Timer(); });
 }
 
 void DrillSession::setPrompt(const QString& text) {
@@ -214,4 +216,7 @@ void DrillSession::Timer3Timer() {
     stopCountdown();
     messageBoxes().information(rules_.timeOutMessage);
     ShowDrillResult();
+    // The answers of the run can be looked at at once, and the focus waits
+    // there rather than on a control that goes on with the run.
+    screen_.button(ButtonRole::Result)->setEnabled(true);
 }

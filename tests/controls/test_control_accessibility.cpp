@@ -5,6 +5,7 @@
 #include "app/screens.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "controls/focus_ring.h"
 #include "tests/support/program.h"
 #include "tests/support/temp_kyozai.h"
 
@@ -77,6 +78,7 @@ private slots:
     void everyControlIsNamedWithItsRole_data() { screens(); }
     void everyControlIsNamedWithItsRole() {
         const QSet<QAccessibleInterface*> reached = tree(QAccessible::queryAccessibleInterface(screen_));
+        QSet<QString> buttonNames;
         for (TCuteButton* button : controlsOf<TCuteButton>(screen_)) {
             if (!button->isVisibleTo(screen_))
                 continue;
@@ -84,7 +86,12 @@ private slots:
             QVERIFY(reached.contains(iface));
             QCOMPARE(iface->role(), QAccessible::PushButton);
             QVERIFY(!button->caption().isEmpty());
-            QCOMPARE(iface->text(QAccessible::Name), button->caption().remove(u'&'));
+            // Said as it reads, after its topic where it stands under one;
+            // no two buttons of a screen sound the same.
+            const QString name = iface->text(QAccessible::Name);
+            QVERIFY2(name.endsWith(button->caption().remove(u'&')), qPrintable(name));
+            QVERIFY2(!buttonNames.contains(name), qPrintable(name));
+            buttonNames << name;
         }
         for (CaptionedList* list : controlsOf<CaptionedList>(screen_)) {
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
@@ -101,6 +108,30 @@ private slots:
                 children << iface->child(i)->text(QAccessible::Name);
             }
             QCOMPARE(children, list->items());
+        }
+    }
+
+    // The ring of the focused button or list: 2 px wide, standing out 3:1
+    // from the face it is drawn on and from the window around the control.
+    void focusRingStandsOut_data() { screens(); }
+    void focusRingStandsOut() {
+        screen_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen_));
+        const QColor window = screen_->palette().color(QPalette::Window);
+        for (QWidget* control : controlsOf<QWidget>(screen_)) {
+            auto* button = qobject_cast<TCuteButton*>(control);
+            if (!(button || qobject_cast<CaptionedList*>(control)) || !control->isEnabled() ||
+                !control->isVisibleTo(screen_))
+                continue;
+            const QColor face = button ? button->color() : control->palette().color(QPalette::Base);
+            control->setFocus();
+            const QImage focused = control->grab().toImage();
+            for (int x = button ? 2 * button->bevelWidth() : 0, edge = x + 2; x < edge; ++x) {
+                const QColor ring =
+                    focused.pixelColor(QPoint(x, control->height() / 2) * focused.devicePixelRatio());
+                QVERIFY2(focus_ring::contrast(ring, face) >= 3 && focus_ring::contrast(ring, window) >= 3,
+                         qPrintable(control->objectName() + " " + ring.name()));
+            }
         }
     }
 
