@@ -197,7 +197,7 @@ void TForm1::Timer3Timer() {
     lessonState().soundsEnabled = 1;
     // Stopped first, so a failing cue does not leave the timer firing every second.
     timer3_->stop();
-    PlayCue(CueStartUp);
+    PlayCue(SoundCue::StartUp);
 }
 
 void TForm1::HelpContentsClick() {

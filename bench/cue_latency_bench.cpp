@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cue_latency_bench: the sound server's monitor cannot be read (parecord)\n");
         return 1;
     }
-    const SoundCue cues[] = {CueShow, CueAnswer, CueWrong, CueRight, CueStartUp, CueDigit, CueHint};
+    const SoundCue cues[] = {SoundCue::Show,    SoundCue::Answer, SoundCue::Wrong, SoundCue::Right,
+                             SoundCue::StartUp, SoundCue::Digit,  SoundCue::Hint};
     std::map<QString, std::vector<double>> waits;
     std::vector<double> all, calls;
     for (int round = 0; round < rounds; ++round)

@@ -215,7 +215,7 @@ void LessonScreen::addStatusBar(int firstPanelWidth) {
     build::clockStatusBar(this, firstPanelWidth);
 }
 
-void LessonScreen::setHint(QWidget* hint, int top, std::uint32_t cue) {
+void LessonScreen::setHint(QWidget* hint, int top, SoundCue cue) {
     hint_ = hint;
     hint_->hide();
     hintWidgets_ << hint;
@@ -484,7 +484,7 @@ void LessonScreen::FormShow() {
     }
     onShow();
     setPrompt(prompts_.waiting);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void LessonScreen::ComboBox1Change(int index) {
@@ -497,7 +497,7 @@ void LessonScreen::ComboBox1Change(int index) {
     enable(button(ButtonRole::Next), true);
     setPrompt(prompts_.next);
     onMenuChosen(s.menuItem);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void LessonScreen::CuteButton3Click() {
@@ -517,7 +517,7 @@ void LessonScreen::CuteButton3Click() {
     if (modeButtonClearsAfterSwitch_)
         ClearWork();
     onModeSwitched(s.mode);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void LessonScreen::CuteButton4Click() {
@@ -529,7 +529,7 @@ void LessonScreen::CuteButton4Click() {
         // Nothing was drawn for the entry this screen found: no empty problem
         // to answer, the child is sent to the menu instead.
         setPrompt(prompts_.waiting);
-        PlayCue(CueShow);
+        PlayCue(SoundCue::Show);
         return;
     }
     TCuteButton* answer = button(ButtonRole::Answer);
@@ -545,7 +545,7 @@ void LessonScreen::CuteButton4Click() {
         enable(answer, true);
         setPrompt(prompts_.study);
     }
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void LessonScreen::CuteButton5Click() {
@@ -557,7 +557,7 @@ void LessonScreen::CuteButton5Click() {
     enable(button(ButtonRole::Next), true);
     enable(button(ButtonRole::Answer), false);
     setPrompt(prompts_.next);
-    PlayCue(CueAnswer);
+    PlayCue(SoundCue::Answer);
 }
 
 void LessonScreen::showNextStep() {
@@ -570,10 +570,10 @@ void LessonScreen::showNextStep() {
     setStepCaption(last ? 1 : s.explanationStep + 1);
     if (last) {
         enable(button(ButtonRole::Next), true);
-        PlayCue(CueAnswer);
+        PlayCue(SoundCue::Answer);
         setPrompt(prompts_.next);
     } else {
-        PlayCue(CueDigit);
+        PlayCue(SoundCue::Digit);
         setPrompt(stepPrompt);
     }
 }
@@ -584,7 +584,7 @@ void LessonScreen::DigitPicked(const DigitList& list, int index) {
         field = index;
     else
         field = list.place == DigitPlace::TenThousands ? 10000 : index * placeValue(list.place);
-    PlayCue(CueDigit);
+    PlayCue(SoundCue::Digit);
 }
 
 void LessonScreen::SubmitPicked() {
@@ -605,7 +605,7 @@ void LessonScreen::judge(bool right) {
 void LessonScreen::showVerdict(bool right) {
     if (verdictLabel_)
         verdictLabel_->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? CueRight : CueWrong);
+    PlayCue(right ? SoundCue::Right : SoundCue::Wrong);
 }
 
 void LessonScreen::CuteButton6Click() {
@@ -613,7 +613,7 @@ void LessonScreen::CuteButton6Click() {
     if (s.hintShown != 0) {
         hideHints();
         setPrompt(prompts_.hintHidden);
-        PlayCue(CueShow);
+        PlayCue(SoundCue::Show);
         return;
     }
     const std::optional<HintView> view = hintToShow();

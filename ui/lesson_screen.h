@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/error_report.h"
+#include "ui/sound_cue.h"
 #include "ui/spoken_news.h"
 
 #include <QDialog>
@@ -108,7 +109,7 @@ protected:
     void addDigitSelectors(const QList<DigitList>& lists, int submitComboBox, const QRect& submitBox);
     void addVerdictLabel(int number, const QRect& box);
     void addStatusBar(int firstPanelWidth);
-    void setHint(QWidget* hint, int top, std::uint32_t cue);
+    void setHint(QWidget* hint, int top, SoundCue cue);
     // Runs a handler of this screen when a button of this role is clicked, in
     // place of the shared one.
     void setRoleHandler(ButtonRole role, std::function<void()> handler);
@@ -202,7 +203,7 @@ protected:
     QWidget* hint_ = nullptr;
     QList<QWidget*> hintWidgets_; // every widget ポイント may show; hidden with the hint
     int hintTop_ = 0;
-    std::uint32_t hintCue_ = 19;
+    SoundCue hintCue_ = SoundCue::Hint;
 
     static const QString hintShownPrompt; // もういちど「ポイント」ボタンを おせば きえるよ！
     static const QString stepPrompt; // 「ステップ」ボタンで すすめてね！

@@ -4,28 +4,28 @@
 #include "core/poruna_error.h"
 #include "ui/media_player.h"
 
-QString cueFileName(std::uint32_t cue) {
+QString cueFileName(SoundCue cue) {
     switch (cue) {
-    case 11:
+    case SoundCue::Show:
         return QStringLiteral("pipo.wav");
-    case 12:
+    case SoundCue::Answer:
         return QStringLiteral("poon.wav");
-    case 13:
+    case SoundCue::Wrong:
         return QStringLiteral("bubuu.wav");
-    case 14:
+    case SoundCue::Right:
         return QStringLiteral("pinpon.wav");
-    case 16:
+    case SoundCue::StartUp:
         return QStringLiteral("charararan.wav");
-    case 17:
+    case SoundCue::Digit:
         return QStringLiteral("bun.wav");
-    case 19:
+    case SoundCue::Hint:
         return QStringLiteral("chararan.wav");
     default:
         return {};
     }
 }
 
-void PlayCue(std::uint32_t cue) {
+void PlayCue(SoundCue cue) {
     MediaPlayer* player = MediaPlayer::cuePlayer();
     if (!player)
         throw PorunaError(QStringLiteral("音を 出す プレーヤーが ありません。"));

@@ -3,19 +3,20 @@
 #include <QString>
 #include <cstdint>
 
-// The cue codes the screens ask for; codes without a file replay the previous one.
-enum SoundCue : std::uint32_t {
-    CueShow = 11,    // pipo
-    CueAnswer = 12,  // poon
-    CueWrong = 13,   // bubuu
-    CueRight = 14,   // pinpon
-    CueRepeat = 15,  // no file of its own
-    CueStartUp = 16, // charararan
-    CueDigit = 17,   // bun
-    CueHint = 19,    // chararan
+// The cue codes the screens ask for. Any other code is a cue without a file
+// of its own, which replays the previous one.
+enum class SoundCue : std::uint32_t {
+    Show = 11,    // pipo
+    Answer = 12,  // poon
+    Wrong = 13,   // bubuu
+    Right = 14,   // pinpon
+    Repeat = 15,  // no file of its own
+    StartUp = 16, // charararan
+    Digit = 17,   // bun
+    Hint = 19,    // chararan
 };
 
 // The WAV file of a cue, or an empty text for a code without one.
-QString cueFileName(std::uint32_t cue);
+QString cueFileName(SoundCue cue);
 
-void PlayCue(std::uint32_t cue);
+void PlayCue(SoundCue cue);

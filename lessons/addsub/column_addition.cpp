@@ -90,7 +90,7 @@ TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), 
     auto* memo = build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), hintLines,
                              look::rounded(19), look::navy);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHint(memo, 80, 19);
+    setHint(memo, 80, SoundCue::Hint);
     prompts_.study = stepPrompt;
     prompts_.test = onesPrompt;
     prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
@@ -174,7 +174,7 @@ void TForm4::SubmitPicked() {
             label(10)->setCaption(QString::number(s.enteredAnswer / 10));
         ShowDigitSelectors();
         setPrompt(tensPrompt);
-        PlayCue(CueShow);
+        PlayCue(SoundCue::Show);
     } else if (s.entryStep == 2) {
         // The tens column's sum already holds the carry, so it goes in whole.
         const int total = onesWritten_ + s.enteredAnswer * 10;

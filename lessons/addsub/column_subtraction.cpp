@@ -54,7 +54,7 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     connectStep(answerList_, &CaptionedList::changed, [this](int index) { ComboBox2Change(index); });
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), columnSubtractionHint(),
                         look::rounded(19), look::navy),
-            80, CueRepeat);
+            80, SoundCue::Repeat);
     prompts_.study = stepPrompt;
     prompts_.test = columnOnesPrompt;
     prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
@@ -137,5 +137,5 @@ void TForm7::ComboBox2Change(int index) {
     }
     ShowDigitSelectors();
     setPrompt(columnTensPrompt);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }

@@ -43,7 +43,7 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
                       7, QRect(905, 222, 25, 65));
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), hintLines, look::rounded(19),
                         look::navy),
-            152, 19);
+            152, SoundCue::Hint);
     addStatusBar(600);
     workLabels_ = {{4, 6}};
     // Shown once at creation too, so the screen is ready before its first visit.

@@ -58,7 +58,7 @@ void DrillSession::FormShow() {
     if (rules_.showEnablesTimeSelector)
         screen_.comboBox(2)->setEnabled(true);
     setPrompt(rules_.shownPrompt);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void DrillSession::ComboBox1Change(int index) {
@@ -70,7 +70,7 @@ void DrillSession::ComboBox1Change(int index) {
     s.menuItem = index + 1;
     screen_.comboBox(2)->setEnabled(true);
     setPrompt(chooseTimePrompt);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void DrillSession::ComboBox2Change(int index) {
@@ -79,7 +79,7 @@ void DrillSession::ComboBox2Change(int index) {
     timing_.timeLimit = timeLimitForChoice(index);
     screen_.button(ButtonRole::Start)->setEnabled(true);
     setPrompt(pressStartPrompt);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void DrillSession::CuteButton3Click() {
@@ -98,7 +98,7 @@ void DrillSession::CuteButton3Click() {
     screen_.ShowDigitSelectors();
     emptyAnswerTable(data_);
     if (rules_.cueAfterEmptying)
-        PlayCue(CueAnswer);
+        PlayCue(SoundCue::Answer);
     if (timing_.timeLimit > 0) {
         timing_.tickCount = 0;
         timer3_->start();
@@ -108,7 +108,7 @@ void DrillSession::CuteButton3Click() {
             if (selector.placeValue <= 10)
                 screen_.comboBox(selector.comboBox)->setEnabled(true);
     setPrompt(rules_.promptAfterStart);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 bool DrillSession::MakeProblem() {
@@ -140,7 +140,7 @@ void DrillSession::CuteButton4Click() {
     }
     screen_.MakeProblem();
     screen_.ShowDigitSelectors();
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
     setPrompt(rules_.promptAfterNext);
 }
 
@@ -162,7 +162,7 @@ void DrillSession::SubmitPicked() {
     screen_.button(ButtonRole::Next)->setEnabled(true);
     screen_.button(ButtonRole::Stop)->setEnabled(true);
     setPrompt(answeredPrompt);
-    PlayCue(CueAnswer);
+    PlayCue(SoundCue::Answer);
 }
 
 void DrillSession::CuteButton5Click() {
@@ -172,7 +172,7 @@ void DrillSession::CuteButton5Click() {
     screen_.button(ButtonRole::Stop)->setEnabled(false);
     screen_.button(ButtonRole::Result)->setEnabled(true);
     setPrompt(finishedPrompt);
-    PlayCue(CueHint);
+    PlayCue(SoundCue::Hint);
 }
 
 void DrillSession::ShowDrillResult() {

@@ -62,7 +62,7 @@ void TForm11::onModeSwitched(int mode) {
         button(ButtonRole::Next)->setEnabled(false);
         setPrompt(prompts_.waiting);
     }
-    PlayCue(CueDigit);
+    PlayCue(SoundCue::Digit);
 }
 
 bool TForm11::MakeProblem() {

@@ -78,7 +78,7 @@ TForm12::TForm12(TDataModule1& data, QWidget* parent)
     // Tall enough for every line of the hint, and clear of the prompt below it.
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, hintTop, 640, 410), hintLines(),
                         look::rounded(19), look::navy),
-            hintTop, CueHint);
+            hintTop, SoundCue::Hint);
     addStatusBar(680);
     workLabels_ = {{4, 7}};
     workWidgets_ = {grid_, chart_};
@@ -144,7 +144,7 @@ void TForm12::CuteButton3Click() {
     button(ButtonRole::Next)->setEnabled(true);
     button(ButtonRole::Answer)->setEnabled(false);
     setPrompt(nextPrompt);
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 void TForm12::CuteButton4Click() {
@@ -164,7 +164,7 @@ void TForm12::CuteButton4Click() {
         if (effect.prompt)
             setPrompt(*effect.prompt);
     }
-    PlayCue(CueShow);
+    PlayCue(SoundCue::Show);
 }
 
 bool TForm12::MakeProblem() {

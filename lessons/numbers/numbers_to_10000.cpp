@@ -90,7 +90,7 @@ TForm2::TForm2(TDataModule1& data, QWidget* parent)
 
     memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
                         look::navy);
-    setHint(memo_, 120, CueHint);
+    setHint(memo_, 120, SoundCue::Hint);
     hintWidgets_ << grid_;
     grid_->hide();
     prompts_.test = QStringLiteral("こたえを えらんでから ◆をおしてね！");

@@ -90,7 +90,7 @@ void TForm10::SubmitPicked() {
     if (outcome == ParenthesesSubmission::IncreaseKept) {
         ShowDigitSelectors();
         setPrompt(parenthesesTotalPrompt());
-        PlayCue(CueShow);
+        PlayCue(SoundCue::Show);
         return;
     }
     judge(outcome == ParenthesesSubmission::Right);

@@ -16,7 +16,7 @@ constexpr int stepTextPixels = 21;
 constexpr int hintPixels = 19;
 constexpr int hintTop = 150;
 // The hint repeats the cue heard last.
-constexpr std::uint32_t hintCue = CueRepeat;
+constexpr SoundCue hintCue = SoundCue::Repeat;
 } // namespace
 
 WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& layout)

@@ -141,17 +141,17 @@ void CuesHeardWholeTest::fileCutShortIsRefusedAndTheNextCuePlays() {
     sound_.useInThisProcess();
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("oto")));
-    for (const QString& file : {cueFileName(CueShow), cueFileName(CueDigit)})
+    for (const QString& file : {cueFileName(SoundCue::Show), cueFileName(SoundCue::Digit)})
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/oto/") + file,
                             folder.filePath(QStringLiteral("oto/") + file)));
-    QFile digit(folder.filePath(QStringLiteral("oto/") + cueFileName(CueDigit)));
+    QFile digit(folder.filePath(QStringLiteral("oto/") + cueFileName(SoundCue::Digit)));
     QVERIFY(digit.resize(44)); // the header alone, as a half-copied file
     lessonState() = LessonState{};
     lessonState().programFolder = folder.path() + u'/';
     lessonState().soundsEnabled = 1;
     MediaPlayer player;
-    QVERIFY_THROWS_EXCEPTION(PorunaError, PlayCue(CueDigit));
-    PlayCue(CueShow);
+    QVERIFY_THROWS_EXCEPTION(PorunaError, PlayCue(SoundCue::Digit));
+    PlayCue(SoundCue::Show);
     QCOMPARE(player.mode(), MediaMode::Playing);
 }
 

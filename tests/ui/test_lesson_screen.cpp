@@ -41,7 +41,7 @@ public:
                           7, QRect(905, 222, 25, 65));
         setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 200), {}, look::rounded(19),
                             look::navy),
-                152, 19);
+                152, SoundCue::Hint);
         addStatusBar(600);
         workLabels_ = work;
         finishBuilding();

@@ -51,15 +51,15 @@ void SoundCueTest::cueOpensItsFile_data() {
 void SoundCueTest::cueOpensItsFile() {
     QFETCH(uint, cue);
     QFETCH(QString, file);
-    PlayCue(cue);
+    PlayCue(SoundCue(cue));
     QCOMPARE(player_->fileName(), "/opt/poruna/oto/" + file);
     QCOMPARE(platform_->media->events, QStringList({"open " + file, "play " + file}));
 }
 
 void SoundCueTest::cueWithoutAFileReplaysThePreviousOne() {
-    PlayCue(13);
-    for (uint cue : {15u, 18u, 10u, 20u})
-        PlayCue(cue);
+    PlayCue(SoundCue::Wrong);
+    for (uint code : {15u, 18u, 10u, 20u})
+        PlayCue(SoundCue(code));
     QCOMPARE(platform_->media->events.size(), 10);
     for (const QString& event : platform_->media->events)
         QVERIFY2(event.endsWith("bubuu.wav"), qPrintable(event));
@@ -67,14 +67,14 @@ void SoundCueTest::cueWithoutAFileReplaysThePreviousOne() {
 
 void SoundCueTest::silentCueStillOpensTheDevice() {
     lessonState().soundsEnabled = 0;
-    PlayCue(11);
-    PlayCue(14);
+    PlayCue(SoundCue::Show);
+    PlayCue(SoundCue::Right);
     QCOMPARE(platform_->media->events, QStringList({"open pipo.wav", "open pinpon.wav"}));
 }
 
 void SoundCueTest::openFailureEndsTheCueWithTheDeviceMessage() {
     platform_->media->failOpensWith = QStringLiteral("no output device");
-    QVERIFY_THROWS_EXCEPTION(PorunaError, PlayCue(11));
+    QVERIFY_THROWS_EXCEPTION(PorunaError, PlayCue(SoundCue::Show));
     QCOMPARE(platform_->media->events, QStringList({"open pipo.wav"}));
 }
 
