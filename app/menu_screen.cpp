@@ -2,6 +2,7 @@
 
 #include "app/application_info.h"
 #include "app/confirm_quit.h"
+#include "app/screen_table.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/caption_label.h"
@@ -11,19 +12,8 @@
 #include "core/help_viewer.h"
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
-#include "lessons/addsub/column_addition.h"
-#include "lessons/addsub/column_subtraction.h"
-#include "lessons/addsub/mental_addition.h"
-#include "lessons/addsub/mental_subtraction.h"
-#include "lessons/drills/addition_drill.h"
-#include "lessons/drills/multiplication_drill.h"
-#include "lessons/drills/subtraction_drill.h"
-#include "lessons/length/length_units.h"
-#include "lessons/multiplication/multiplication.h"
-#include "lessons/numbers/numbers_to_10000.h"
-#include "lessons/wordproblems/addsub_word_problems.h"
-#include "lessons/wordproblems/parentheses_word_problems.h"
 #include "ui/keyboard_focus.h"
+#include "ui/lesson_screen.h"
 #include "ui/media_player.h"
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
@@ -37,35 +27,11 @@
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
-
-struct TopicButton {
-    int number;
-    QRect box;
-    const char16_t* caption;
-    bool drill;
-    QDialog* (*screen)();
-    int heading; // the number of the heading the button stands under
-};
-
-// The lesson screen each topic button opens, looked up when clicked: the
-// screens are made after the menu.
-const TopicButton topicButtons[] = {
-    {3, {78, 120, 215, 30}, u"10000まで", false, []() -> QDialog* { return Form2; }, 6},
-    {4, {78, 210, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form3; }, 8},
-    {5, {78, 250, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form4; }, 8},
-    {6, {78, 290, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form5; }, 8},
-    {7, {78, 380, 215, 30}, u"２～４けたのあん算", false, []() -> QDialog* { return Form6; }, 11},
-    {8, {78, 420, 215, 30}, u"２けたのひっ算", false, []() -> QDialog* { return Form7; }, 11},
-    {9, {78, 460, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form8; }, 11},
-    {10, {430, 120, 215, 30}, u"たし算とひき算", false, []() -> QDialog* { return Form9; }, 16},
-    {11, {430, 160, 217, 30}, u"かっこ", false, []() -> QDialog* { return Form10; }, 16},
-    {12, {430, 250, 215, 30}, u"ｍｍ、ｃｍ、ｍ", false, []() -> QDialog* { return Form11; }, 20},
-    {13, {430, 340, 215, 30}, u"かけ算と九九", false, []() -> QDialog* { return Form12; }, 7},
-    {14, {430, 380, 215, 30}, u"ドリル", true, []() -> QDialog* { return Form13; }, 7},
-};
 
 struct Heading {
     int number;
@@ -140,17 +106,21 @@ void TForm1::buildControls(QWidget* client) {
         build::label(client, QStringLiteral("Label%1").arg(h.number), h.at, look::rounded(19, true),
                      look::navy, QString::fromUtf16(h.text));
 
-    for (const TopicButton& t : topicButtons) {
+    // Tab goes down the topics as they are numbered, the left column first.
+    std::vector<const ScreenRow*> topics;
+    for (const ScreenRow& row : screenRows())
+        topics.push_back(&row);
+    std::ranges::sort(topics, {}, &ScreenRow::menuButton);
+    for (const ScreenRow* t : topics) {
         TCuteButton* b = build::button(
-            client, QStringLiteral("CuteButton%1").arg(t.number), t.box, QString::fromUtf16(t.caption),
-            t.drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
+            client, QStringLiteral("CuteButton%1").arg(t->menuButton), t->buttonBox, QString::fromUtf16(t->caption),
+            t->drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
         // Three buttons read ドリル and two ２～４けたのあん算: a child who
         // listens hears each with the topic it stands under.
-        b->setAccessibleName(headingTopic(t.heading) + u' ' + b->caption());
-        auto screen = t.screen;
-        connectGuarded(b, &TCuteButton::clicked, this, [this, screen] {
+        b->setAccessibleName(headingTopic(t->heading) + u' ' + b->caption());
+        connectGuarded(b, &TCuteButton::clicked, this, [this, t] {
             buildLessonScreens(); // a topic chosen before the menu's first paint
-            openLesson(screen());
+            openLesson(t->screen());
         });
         buttons_ << b;
     }
@@ -164,7 +134,6 @@ void TForm1::buildControls(QWidget* client) {
                       QStringLiteral("おわる"), look::navy, look::cream, look::rounded(15, true));
     connectGuarded(quit, &TCuteButton::clicked, this, [this] { CuteButton2Click(); });
     buttons_ << quit;
-    // Tab goes down the topics as they are numbered, the left column first.
     keyboard::setTabChain(this, buttons_);
 
     build::clockStatusBar(client, 680);

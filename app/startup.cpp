@@ -3,24 +3,14 @@
 #include "app/application_info.h"
 #include "app/confirm_quit.h"
 #include "app/menu_screen.h"
+#include "app/screen_table.h"
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
 #include "controls/look.h"
 #include "core/error_report.h"
 #include "core/poruna_error.h"
 #include "data/data_module.h"
-#include "lessons/addsub/column_addition.h"
-#include "lessons/addsub/column_subtraction.h"
-#include "lessons/addsub/mental_addition.h"
-#include "lessons/addsub/mental_subtraction.h"
-#include "lessons/drills/addition_drill.h"
-#include "lessons/drills/multiplication_drill.h"
-#include "lessons/drills/subtraction_drill.h"
-#include "lessons/length/length_units.h"
-#include "lessons/multiplication/multiplication.h"
-#include "lessons/numbers/numbers_to_10000.h"
-#include "lessons/wordproblems/addsub_word_problems.h"
-#include "lessons/wordproblems/parentheses_word_problems.h"
+#include "ui/lesson_screen.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -38,18 +28,6 @@
 
 TDataModule1* DataModule1 = nullptr;
 TForm1* Form1 = nullptr;
-TForm2* Form2 = nullptr;
-TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
-TForm5* Form5 = nullptr;
-TForm6* Form6 = nullptr;
-TForm7* Form7 = nullptr;
-TForm8* Form8 = nullptr;
-TForm9* Form9 = nullptr;
-TForm10* Form10 = nullptr;
-TForm11* Form11 = nullptr;
-TForm12* Form12 = nullptr;
-TForm13* Form13 = nullptr;
 
 namespace {
 
@@ -126,22 +104,13 @@ void startUp(LessonScreens when) {
 }
 
 void buildLessonScreens() {
-    if (Form2)
+    const std::span<const ScreenRow> rows = screenRows();
+    if (rows.front().screen())
         return;
-    Form2 = new TForm2(*DataModule1, Form1);
-    Form3 = new TForm3(Form1);
-    Form4 = new TForm4(Form1);
-    Form5 = new TForm5(*DataModule1, Form1);
-    Form6 = new TForm6(Form1);
-    Form7 = new TForm7(Form1);
-    Form8 = new TForm8(*DataModule1, Form1);
-    Form9 = new TForm9(Form1);
-    Form11 = new TForm11(Form1);
-    Form10 = new TForm10(Form1);
-    Form12 = new TForm12(*DataModule1, Form1);
-    Form13 = new TForm13(*DataModule1, Form1);
-    for (LessonScreen* screen : Form1->findChildren<LessonScreen*>(Qt::FindDirectChildrenOnly))
+    for (const ScreenRow& row : rows) {
+        LessonScreen* screen = row.make(*DataModule1, Form1);
         QObject::connect(screen, &LessonScreen::quitRequested, Form1, [] { ConfirmQuit(); });
+    }
 }
 
 int runProgram() {
@@ -154,18 +123,9 @@ void shutDown() {
         delete screen;
         screen = nullptr;
     };
-    destroy(Form13);
-    destroy(Form12);
-    destroy(Form10);
-    destroy(Form11);
-    destroy(Form9);
-    destroy(Form8);
-    destroy(Form7);
-    destroy(Form6);
-    destroy(Form5);
-    destroy(Form4);
-    destroy(Form3);
-    destroy(Form2);
+    const std::span<const ScreenRow> rows = screenRows();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        row->destroy();
     destroy(Form1);
     destroy(DataModule1);
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <span>
+
+class LessonScreen;
+class QWidget;
+class TDataModule1;
+
+// One lesson screen of the program: the menu button that opens it, and how it
+// is made and ended. A new screen is one row of the table and its global in
+// screens.h; nothing else in the application changes.
+struct ScreenRow {
+    int menuButton; // CuteButtonN of the menu
+    QRect buttonBox;
+    const char16_t* caption;
+    bool drill;  // the drills' buttons are sky blue
+    int heading; // the menu label the button stands under
+    // Makes the screen (a screen that shows a table is handed the data module)
+    // and sets its global.
+    LessonScreen* (*make)(TDataModule1& data, QWidget* menu);
+    LessonScreen* (*screen)(); // nullptr until made
+    void (*destroy)();
+};
+
+// Every lesson screen, in the order start-up makes them.
+std::span<const ScreenRow> screenRows();
