@@ -112,9 +112,10 @@ void TForm1::buildControls(QWidget* client) {
         topics.push_back(&row);
     std::ranges::sort(topics, {}, &ScreenRow::menuButton);
     for (const ScreenRow* t : topics) {
-        TCuteButton* b = build::button(
-            client, QStringLiteral("CuteButton%1").arg(t->menuButton), t->buttonBox, QString::fromUtf16(t->caption),
-            t->drill ? look::skyBlue : look::topicFace, look::navy, look::rounded(19, true));
+        TCuteButton* b =
+            build::button(client, QStringLiteral("CuteButton%1").arg(t->menuButton), t->buttonBox,
+                          QString::fromUtf16(t->caption), t->drill ? look::skyBlue : look::topicFace,
+                          look::navy, look::rounded(19, true));
         // Three buttons read ドリル and two ２～４けたのあん算: a child who
         // listens hears each with the topic it stands under.
         b->setAccessibleName(headingTopic(t->heading) + u' ' + b->caption());
