@@ -1,12 +1,10 @@
 // The real program, in a child process, plays cues through its handlers while
 // the test's sound server records its null sink: every cue must arrive whole,
-// a digit's cue be cut off by ◆'s asked for at once. A cue file cut short is
-// refused. This executable lies in the program folder, beside oto/.
+// a digit's cue be cut off by ◆'s asked for at once. This executable lies in the program folder, beside oto/.
 #include "app/screens.h"
 #include "app/startup.h"
 #include "controls/caption_label.h"
 #include "core/lesson_state.h"
-#include "core/poruna_error.h"
 #include "lessons/addsub/mental_addition.h"
 #include "tests/support/lesson_driver.h"
 #include "tests/support/screen_promises.h"
@@ -83,7 +81,6 @@ class CuesHeardWholeTest : public QObject {
     Q_OBJECT
 private slots:
     void everyCueArrivesWholeAndCutsTheOneBefore();
-    void fileCutShortIsRefusedAndTheNextCuePlays();
 
 private:
     SoundServer sound_;
@@ -135,24 +132,6 @@ void CuesHeardWholeTest::everyCueArrivesWholeAndCutsTheOneBefore() {
         QVERIFY2(ratio < 1.4, qPrintable(QStringLiteral("a cut cue sounds under ") + where));
         cut.clear();
     }
-}
-
-void CuesHeardWholeTest::fileCutShortIsRefusedAndTheNextCuePlays() {
-    sound_.useInThisProcess();
-    QTemporaryDir folder;
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("oto")));
-    for (const QString& file : {cueFileName(SoundCue::Show), cueFileName(SoundCue::Digit)})
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/oto/") + file,
-                            folder.filePath(QStringLiteral("oto/") + file)));
-    QFile digit(folder.filePath(QStringLiteral("oto/") + cueFileName(SoundCue::Digit)));
-    QVERIFY(digit.resize(44)); // the header alone, as a half-copied file
-    lessonState() = LessonState{};
-    lessonState().programFolder = folder.path() + u'/';
-    lessonState().soundsEnabled = 1;
-    MediaPlayer player;
-    QVERIFY_THROWS_EXCEPTION(PorunaError, PlayCue(SoundCue::Digit));
-    PlayCue(SoundCue::Show);
-    QCOMPARE(player.mode(), MediaMode::Playing);
 }
 
 int main(int argc, char** argv) {

@@ -43,6 +43,7 @@ enum class Fault {
     OtoMissing,
     WavMissing,
     WavNotAudio,
+    WavCutShort,
     NoAudioOutput,
     HelpMissing,
     KyozaiMissing,
@@ -101,6 +102,13 @@ const QList<FaultRow>& faultRows() {
          {"open", "menu 0", "mode", "next"},
          "oto/bun.wav",
          {{{"pick 2 5"}, true, "ones 5"}, {{"pick 3 1"}, true, "tens 10"}, {{"submit"}, false, "filled 6"}}},
+        // A half-copied file: its header, no samples. The next cue still plays.
+        {"a WAV cut after its header",
+         Fault::WavCutShort,
+         "Form3",
+         {"open", "menu 0", "mode", "next"},
+         "こわれています",
+         {{{"pick 2 5"}, true, "ones 5"}, {{"submit"}, false, "filled 6"}}},
         {"no audio output",
          Fault::NoAudioOutput,
          "Form3",
@@ -236,7 +244,7 @@ private:
 
 bool usesRealSound(Fault f) {
     return f == Fault::OtoMissing || f == Fault::WavMissing || f == Fault::WavNotAudio ||
-           f == Fault::NoAudioOutput;
+           f == Fault::WavCutShort || f == Fault::NoAudioOutput;
 }
 
 // One row: the program started on a fresh program folder, the setup done,
@@ -443,13 +451,16 @@ private:
         case Fault::WavMissing:
             made = moveAway(QStringLiteral("oto/bubuu.wav"), QStringLiteral("bubuu.wav.gone"));
             break;
-        case Fault::WavNotAudio: {
+        case Fault::WavNotAudio:
+        case Fault::WavCutShort: {
             QFile wav(path(QStringLiteral("oto/bun.wav")));
             made = wav.open(QIODevice::ReadOnly);
             kept_ = wav.readAll();
             wav.close();
-            made = made && wav.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                   wav.write("these are not the sounds you are looking for\n") > 0;
+            const QByteArray broken = row_.fault == Fault::WavCutShort
+                                          ? kept_.left(44)
+                                          : QByteArray("these are not the sounds you are looking for\n");
+            made = made && wav.open(QIODevice::WriteOnly | QIODevice::Truncate) && wav.write(broken) > 0;
             break;
         }
         case Fault::NoAudioOutput:
