@@ -67,17 +67,26 @@ void StartupTest::lessonScreensAreCreatedInTheirFixedOrder() {
 }
 
 void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint_data() {
-    QTest::addColumn<bool>("clickedFirst"); // a topic chosen before the menu could paint
-    QTest::newRow("the menu paints") << false;
-    QTest::newRow("a topic is chosen before any paint") << true;
+    QTest::addColumn<bool>("clickedFirst");       // a topic chosen before the menu could paint
+    QTest::addColumn<QString>("launcherProblem"); // what the installed launcher could not do
+    QTest::newRow("the menu paints") << false << QString();
+    QTest::newRow("a topic is chosen before any paint") << true << QString();
+    QTest::newRow("the launcher could not make the user's folder")
+        << false << QStringLiteral("フォルダーが つくれません。\nmkdir: Read-only file system");
 }
 
 void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint() {
     QFETCH(bool, clickedFirst);
+    QFETCH(QString, launcherProblem);
+    if (!launcherProblem.isEmpty())
+        qputenv("PORUNA_START_PROBLEM", launcherProblem.toUtf8());
     FakePlatform platform;
     lessonState() = LessonState{};
     startUp(LessonScreens::AfterFirstPaint);
-    QVERIFY(!Form2 && !Form13);
+    // Taken at start, so nothing the program starts inherits it.
+    QVERIFY(!qEnvironmentVariableIsSet("PORUNA_START_PROBLEM"));
+    QTest::qWait(50);
+    QVERIFY2(!Form2 && !Form13 && platform.boxes->shown.isEmpty(), "nothing before the menu was up");
     if (clickedFirst) {
         whileModal([] { QApplication::activeModalWidget()->close(); });
         Form1->findChild<TCuteButton*>("CuteButton14")->click();
@@ -92,7 +101,8 @@ void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint() {
     QCOMPARE(order.size(), 12);
     QCOMPARE(order.first(), QStringLiteral("Form2"));
     QCOMPARE(platform.media->events.mid(0, 2), QStringList({"open pipo.wav", "open pipo.wav"}));
-    QVERIFY(platform.boxes->shown.isEmpty());
+    QTRY_COMPARE(platform.boxes->shown,
+                 launcherProblem.isEmpty() ? QStringList() : QStringList({"error: " + launcherProblem}));
     shutDown();
 }
 
