@@ -33,3 +33,11 @@ inline constexpr int StudyMode = 1;
 inline constexpr int TestMode = 2;
 
 LessonState& lessonState();
+
+// A decimal place of an answer, and the digit field of LessonState that a
+// digit list of that place writes.
+enum class DigitPlace { TenThousands, Thousands, Hundreds, Tens, Ones };
+// 10000, 1000, 100, 10 or 1.
+int placeValue(DigitPlace place);
+int& digitField(LessonState& state, DigitPlace place);
+int digitField(const LessonState& state, DigitPlace place);

@@ -37,39 +37,6 @@ QString placeCaption(DigitPlace place) {
     return QStringLiteral("一");
 }
 
-int placeValue(DigitPlace place) {
-    switch (place) {
-    case DigitPlace::TenThousands:
-        return 10000;
-    case DigitPlace::Thousands:
-        return 1000;
-    case DigitPlace::Hundreds:
-        return 100;
-    case DigitPlace::Tens:
-        return 10;
-    case DigitPlace::Ones:
-        break;
-    }
-    return 1;
-}
-
-int& digitField(DigitPlace place) {
-    LessonState& s = lessonState();
-    switch (place) {
-    case DigitPlace::TenThousands:
-        return s.digitTenThousands;
-    case DigitPlace::Thousands:
-        return s.digitThousands;
-    case DigitPlace::Hundreds:
-        return s.digitHundreds;
-    case DigitPlace::Tens:
-        return s.digitTens;
-    case DigitPlace::Ones:
-        break;
-    }
-    return s.digitOnes;
-}
-
 namespace {
 
 struct RoleLook {
@@ -420,7 +387,7 @@ void LessonScreen::setListReady(CaptionedList* list, const QString& caption, boo
 void LessonScreen::ShowDigitSelectors() {
     for (const DigitList& d : digitLists_) {
         setListReady(comboBox(d.comboBox), selectorCaption(d), selectorShown(d));
-        digitField(d.place) = 0;
+        digitField(lessonState(), d.place) = 0;
     }
     if (submitList_)
         setListReady(submitList_, QString(), true);
@@ -429,7 +396,8 @@ void LessonScreen::ShowDigitSelectors() {
 int LessonScreen::enteredFromDigits() const {
     int entered = 0;
     for (const DigitList& d : digitLists_)
-        entered += digitsStoreBareDigit_ ? digitField(d.place) * placeValue(d.place) : digitField(d.place);
+        entered += digitsStoreBareDigit_ ? digitField(lessonState(), d.place) * placeValue(d.place)
+                                         : digitField(lessonState(), d.place);
     return entered;
 }
 
@@ -579,7 +547,7 @@ void LessonScreen::showNextStep() {
 }
 
 void LessonScreen::DigitPicked(const DigitList& list, int index) {
-    int& field = digitField(list.place);
+    int& field = digitField(lessonState(), list.place);
     if (digitsStoreBareDigit_)
         field = index;
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/error_report.h"
+#include "core/lesson_state.h"
 #include "ui/sound_cue.h"
 #include "ui/spoken_news.h"
 
@@ -19,9 +20,6 @@ class CaptionLabel;
 class CaptionedList;
 class QTimer;
 class TCuteButton;
-
-// A decimal place of the digit selectors.
-enum class DigitPlace { TenThousands, Thousands, Hundreds, Tens, Ones };
 
 // The command a push button gives. Each role has its control on every screen
 // that has it: おわる CuteButton1, もくじへ CuteButton2, the mode button and
@@ -253,7 +251,3 @@ void LessonScreen::connectStep(Sender* sender, Signal signal, Handler handler) {
 
 // The caption a digit selector shows for its place.
 QString placeCaption(DigitPlace place);
-// 10000, 1000, 100, 10 or 1.
-int placeValue(DigitPlace place);
-// The LessonState digit field of a place.
-int& digitField(DigitPlace place);

@@ -22,21 +22,6 @@ constexpr int clockBarHeight = 20;
 constexpr int emptyBarHeight = 19;
 const QSize answerTableSize(398, 401);
 
-DigitPlace placeOf(int placeValue) {
-    switch (placeValue) {
-    case 10000:
-        return DigitPlace::TenThousands;
-    case 1000:
-        return DigitPlace::Thousands;
-    case 100:
-        return DigitPlace::Hundreds;
-    case 10:
-        return DigitPlace::Tens;
-    default:
-        return DigitPlace::Ones;
-    }
-}
-
 } // namespace
 
 DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenRules& rules,
@@ -64,7 +49,7 @@ DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenR
     QList<DigitList> lists;
     for (int i = 0; i < rules.digitSelectors.size(); ++i) {
         const DrillDigitSelector& selector = rules.digitSelectors.at(i);
-        const DigitPlace place = placeOf(selector.placeValue);
+        const DigitPlace place = selector.place;
         lists << DigitList{place, selector.comboBox, layout.digitBoxes.value(i), selector.caption,
                            place == DigitPlace::TenThousands ? QStringList() : digitEntries()};
     }

@@ -8,24 +8,8 @@ const QString menuPrompt = QStringLiteral("メニューを えらんでね！");
 const QString answerPrompt = QStringLiteral("こたえを えらんでから ◆を おしてね！");
 const QString timeOut = QStringLiteral("じかんに なったから ドリルを おわるよ！");
 
-const DrillDigitSelector tens{4, 10, QStringLiteral("十")};
-const DrillDigitSelector ones{3, 1, QStringLiteral("一")};
-
-// The LessonState field a selector of the place writes (const or not).
-template <typename State> auto& digitField(State& state, int placeValue) {
-    switch (placeValue) {
-    case 10000:
-        return state.digitTenThousands;
-    case 1000:
-        return state.digitThousands;
-    case 100:
-        return state.digitHundreds;
-    case 10:
-        return state.digitTens;
-    default:
-        return state.digitOnes;
-    }
-}
+const DrillDigitSelector tens{4, DigitPlace::Tens, QStringLiteral("十")};
+const DrillDigitSelector ones{3, DigitPlace::Ones, QStringLiteral("一")};
 
 DrillScreenRules addition() {
     DrillScreenRules r;
@@ -38,9 +22,9 @@ DrillScreenRules addition() {
     r.shownPrompt = menuPrompt;
     r.showResetsProblemCount = true;
     r.menuChoiceResetsProblemCount = true;
-    r.digitSelectors = {{7, 10000, QStringLiteral("万")},
-                        {6, 1000, QStringLiteral("千")},
-                        {5, 100, QStringLiteral("百")},
+    r.digitSelectors = {{7, DigitPlace::TenThousands, QStringLiteral("万")},
+                        {6, DigitPlace::Thousands, QStringLiteral("千")},
+                        {5, DigitPlace::Hundreds, QStringLiteral("百")},
                         tens,
                         ones};
     r.submitComboBox = 8;
@@ -119,6 +103,6 @@ const DrillScreenRules& multiplicationDrillRules() {
 int enteredAnswer(const DrillScreenRules& rules, const LessonState& state) {
     int sum = 0;
     for (const DrillDigitSelector& selector : rules.digitSelectors)
-        sum += digitField(state, selector.placeValue);
+        sum += digitField(state, selector.place);
     return sum;
 }

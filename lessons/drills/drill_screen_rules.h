@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lesson_state.h"
 #include "lessons/drills/drill_problems.h"
 
 #include <QList>
@@ -8,14 +9,13 @@
 #include <optional>
 
 class RandomSource;
-struct LessonState;
 
-// One digit selector of a drill: its ComboBox number, the place value a pick
-// multiplies by (the 万 selector stores 10000 whatever is picked) and the
-// caption ShowDigitSelectors writes.
+// One digit selector of a drill: its ComboBox number, its place (a pick
+// stores the digit times the place's value; the 万 selector stores 10000
+// whatever is picked) and the caption ShowDigitSelectors writes.
 struct DrillDigitSelector {
     int comboBox = 0;
-    int placeValue = 1;
+    DigitPlace place = DigitPlace::Ones;
     QString caption;
 };
 

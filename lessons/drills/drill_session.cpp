@@ -105,7 +105,7 @@ void DrillSession::CuteButton3Click() {
     }
     if (rules_.startEnablesTensAndOnes)
         for (const DrillDigitSelector& selector : rules_.digitSelectors)
-            if (selector.placeValue <= 10)
+            if (placeValue(selector.place) <= 10)
                 screen_.comboBox(selector.comboBox)->setEnabled(true);
     setPrompt(rules_.promptAfterStart);
     PlayCue(SoundCue::Show);

@@ -137,10 +137,10 @@ private:
         if (!right)
             value += value % 10 == 9 ? -1 : 1;
         for (const DrillDigitSelector& selector : s_->rules().digitSelectors) {
-            if (selector.placeValue == 10000 && value >= 10000)
+            const int place = placeValue(selector.place);
+            if (place == 10000 && value >= 10000)
                 pick(selector.comboBox, 0);
-            else if (const int digit = value / selector.placeValue % 10;
-                     selector.placeValue < 10000 && digit > 0)
+            else if (const int digit = value / place % 10; place < 10000 && digit > 0)
                 pick(selector.comboBox, digit);
         }
         pick(s_->rules().submitComboBox, 0);

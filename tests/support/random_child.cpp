@@ -298,7 +298,8 @@ struct RandomChild::Run {
         for (const DrillDigitSelector& selector : drill->rules().digitSelectors) {
             const int index = drill->comboBox(selector.comboBox)->itemIndex();
             if (index >= 0)
-                entered += selector.placeValue == 10000 ? 10000 : index * selector.placeValue;
+                entered +=
+                    selector.place == DigitPlace::TenThousands ? 10000 : index * placeValue(selector.place);
         }
         const int correct = drillProblem->problem.value();
         QStringList problem;
