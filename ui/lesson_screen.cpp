@@ -1,10 +1,10 @@
 #include "ui/lesson_screen.h"
-#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/look.h"
+#include "core/display_text.h"
 #include "core/error_report.h"
 #include "core/lesson_state.h"
 #include "core/poruna_error.h"

@@ -1,10 +1,10 @@
 #include "lessons/addsub/column_subtraction.h"
-#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/look.h"
 #include "controls/shape.h"
+#include "core/display_text.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "lessons/addsub/column_board.h"

@@ -1,11 +1,11 @@
 #include "lessons/drills/drill_screen.h"
-#include "core/display_text.h"
 
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "controls/look.h"
 #include "controls/status_bar.h"
+#include "core/display_text.h"
 #include "core/lesson_state.h"
 #include "data/data_module.h"
 #include "data/table_query.h"

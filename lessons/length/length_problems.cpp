@@ -1,6 +1,6 @@
 #include "lessons/length/length_problems.h"
-#include "core/display_text.h"
 
+#include "core/display_text.h"
 #include "core/random_source.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "lessons/multiplication/multiplication.h"
-#include "core/display_text.h"
 
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "controls/look.h"
+#include "core/display_text.h"
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
 #include "core/random_source.h"
