@@ -219,10 +219,8 @@ void CaptionedList::paintBoxes() {
         drawSunkenBox(p, list, paper);
     // The list the keys go to is outlined, so a child on the keyboard sees
     // which column a typed digit lands in.
-    if (hasFocus()) {
-        const QWidget* around = parentWidget() ? parentWidget() : this;
-        focus_ring::paint(p, rect(), paper, around->palette().color(QPalette::Window));
-    }
+    if (hasFocus())
+        focus_ring::paint(p, rect(), paper, *this);
 }
 
 // A mouse event sent to the list as a whole (by a test or an automation

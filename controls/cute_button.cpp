@@ -220,9 +220,7 @@ void TCuteButton::paintEvent(QPaintEvent*) {
     // resting face, a ring inside the bevels says where the keys go.
     if (hasFocus() && isEnabled())
         focus_ring::paint(p, insideOuter.adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_),
-                          color_,
-                          parentWidget() ? parentWidget()->palette().color(QPalette::Window)
-                                         : palette().color(QPalette::Window));
+                          color_, *this);
 
     if (showFocusRect_ && hasFocus()) {
         QStyleOptionFocusRect option;

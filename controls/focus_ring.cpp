@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -39,8 +40,9 @@ QColor colourFor(const QColor& face, const QColor& window) {
     return contrast(Qt::black, face) >= contrast(Qt::white, face) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-void paint(QPainter& painter, const QRect& outside, const QColor& face, const QColor& window) {
-    const QColor ring = colourFor(face, window);
+void paint(QPainter& painter, const QRect& outside, const QColor& face, const QWidget& control) {
+    const QWidget& around = control.parentWidget() ? *control.parentWidget() : control;
+    const QColor ring = colourFor(face, around.palette().color(QPalette::Window));
     paintEdges(painter, outside, width, ring, ring);
 }
 

@@ -4,6 +4,7 @@
 
 class QPainter;
 class QRect;
+class QWidget;
 
 // The ring that shows a child on the keyboard which control the keys go to.
 namespace focus_ring {
@@ -20,7 +21,8 @@ double contrast(const QColor& a, const QColor& b);
 // few strong colours that does.
 QColor colourFor(const QColor& face, const QColor& window);
 
-// The ring along the inside of `outside`.
-void paint(QPainter& painter, const QRect& outside, const QColor& face, const QColor& window);
+// The ring of `control` along the inside of `outside`, drawn on `face` and
+// standing out from the window the control sits in.
+void paint(QPainter& painter, const QRect& outside, const QColor& face, const QWidget& control);
 
 } // namespace focus_ring
