@@ -13,9 +13,9 @@
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
 #include "ui/keyboard_focus.h"
-#include "ui/lesson_screen.h"
 #include "ui/media_player.h"
 #include "ui/screen_builder.h"
+#include "ui/screen_frame.h"
 #include "ui/sound_cue.h"
 #include "ui/window_placement.h"
 

@@ -39,14 +39,14 @@ constexpr ScreenRow row(int menuButton, QRect buttonBox, const char16_t* caption
             caption,
             drill,
             heading,
-            [](TDataModule1& data, QWidget* menu) -> LessonScreen* {
+            [](TDataModule1& data, QWidget* menu) -> ScreenFrame* {
                 if constexpr (std::is_constructible_v<Screen, TDataModule1&, QWidget*>)
                     global = new Screen(data, menu);
                 else
                     global = new Screen(menu);
                 return global;
             },
-            []() -> LessonScreen* { return global; },
+            []() -> ScreenFrame* { return global; },
             [] {
                 delete global;
                 global = nullptr;

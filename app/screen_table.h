@@ -3,7 +3,7 @@
 #include <QRect>
 #include <span>
 
-class LessonScreen;
+class ScreenFrame;
 class QWidget;
 class TDataModule1;
 
@@ -18,8 +18,8 @@ struct ScreenRow {
     int heading; // the menu label the button stands under
     // Makes the screen (a screen that shows a table is handed the data module)
     // and sets its global.
-    LessonScreen* (*make)(TDataModule1& data, QWidget* menu);
-    LessonScreen* (*screen)(); // nullptr until made
+    ScreenFrame* (*make)(TDataModule1& data, QWidget* menu);
+    ScreenFrame* (*screen)(); // nullptr until made
     void (*destroy)();
 };
 

@@ -10,7 +10,7 @@
 #include "core/error_report.h"
 #include "core/poruna_error.h"
 #include "data/data_module.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -108,8 +108,8 @@ void buildLessonScreens() {
     if (rows.front().screen())
         return;
     for (const ScreenRow& row : rows) {
-        LessonScreen* screen = row.make(*DataModule1, Form1);
-        QObject::connect(screen, &LessonScreen::quitRequested, Form1, [] { ConfirmQuit(); });
+        ScreenFrame* screen = row.make(*DataModule1, Form1);
+        QObject::connect(screen, &ScreenFrame::quitRequested, Form1, [] { ConfirmQuit(); });
     }
 }
 

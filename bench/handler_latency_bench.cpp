@@ -25,7 +25,7 @@
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
 #include "lessons/drills/drill_screen.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QApplication>
 #include <QDir>
@@ -152,7 +152,7 @@ private:
 };
 
 // The title the screen shows (its window caption is the program's name).
-QString screenTitle(const LessonScreen* screen) {
+QString screenTitle(const ScreenFrame* screen) {
     const auto* title = screen->findChild<const QLabel*>(QStringLiteral("Label1"));
     return title ? title->text().simplified() : screen->windowTitle();
 }
@@ -164,7 +164,7 @@ bool usable(const QWidget* control) {
 // Drives one screen as a child would, through its controls, and times each handler.
 class ScreenDriver {
 public:
-    ScreenDriver(LessonScreen* screen, Timings& timings, std::mt19937& random)
+    ScreenDriver(ScreenFrame* screen, Timings& timings, std::mt19937& random)
         : screen_(screen), timings_(timings), random_(random),
           name_(QStringLiteral("%1 %2").arg(screen->objectName(), screenTitle(screen))) {
         drill_ = qobject_cast<DrillScreen*>(screen) != nullptr;
@@ -263,7 +263,7 @@ private:
         click(ButtonRole::Back, QStringLiteral("もくじへ"));
     }
 
-    LessonScreen* screen_;
+    ScreenFrame* screen_;
     Timings& timings_;
     std::mt19937& random_;
     QString name_;
@@ -316,7 +316,7 @@ int run(int argc, char* argv[]) {
     Timings timings;
     std::mt19937 random(20241209u);
     for (int n = 2; n <= 13; ++n) {
-        auto* screen = Form1->findChild<LessonScreen*>(QStringLiteral("Form%1").arg(n));
+        auto* screen = Form1->findChild<ScreenFrame*>(QStringLiteral("Form%1").arg(n));
         if (!screen)
             die(QStringLiteral("no screen Form%1").arg(n));
         ScreenDriver driver(screen, timings, random);

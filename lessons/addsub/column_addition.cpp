@@ -66,11 +66,20 @@ constexpr int carryTopForThree = 224;
 
 TForm4::~TForm4() = default;
 
-TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), QStringLiteral("たしざん")) {
+// Shown once at creation too, so the screen is ready before its first visit.
+TForm4::TForm4(QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form4"), QStringLiteral("たしざん"),
+                   {.showRunsAtCreation = true,
+                    .explanationSteps = columnSteps,
+                    .clearWorkHidesHint = true,
+                    .clearWorkDisablesAnswer = true,
+                    .prompts = {.study = stepPrompt,
+                                .test = onesPrompt,
+                                .hintHidden = QStringLiteral("「メニュー」を えらんでね！")}}) {
     addTitle(QStringLiteral("Shape2"), QRect(56, 22, 257, 41), QPoint(72, 30),
              QStringLiteral("たしざん：ひっ算"));
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy));
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     board_ = std::make_unique<ColumnBoard>(this, QList<int>{6, 7, 8});
     board_->addMark(QStringLiteral("Label10"), 1, carryTopForTwo);
@@ -91,17 +100,8 @@ TForm4::TForm4(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form4"), 
                              look::rounded(19), look::navy);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHint(memo, 80, SoundCue::Hint);
-    prompts_.study = stepPrompt;
-    prompts_.test = onesPrompt;
-    prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
-    explanationSteps_ = columnSteps;
     addStatusBar(600);
-    workLabels_ = {{4, 12}};
-    workWidgets_ = {board_->line()};
-    clearWorkHidesHint_ = true;
-    clearWorkDisablesAnswer_ = true;
-    // Shown once at creation too, so the screen is ready before its first visit.
-    showRunsAtCreation_ = true;
+    setWork({{4, 12}}, {board_->line()});
     finishBuilding();
 }
 
@@ -162,23 +162,23 @@ void TForm4::PrepareTestEntry() {
     label(10)->setCaption(QString());
 }
 
-void TForm4::SubmitPicked() {
+AnswerTaken TForm4::takeAnswer(int entered) {
     LessonState& s = lessonState();
     s.entryStep += 1;
-    s.enteredAnswer = enteredFromDigits();
+    s.enteredAnswer = entered;
     if (s.entryStep == 1) {
         // The ones column: its ones digit goes under the line, its tens up as the carry.
-        onesWritten_ = s.enteredAnswer % 10;
+        onesWritten_ = entered % 10;
         label(9)->setCaption(QString::number(onesWritten_));
-        if (s.enteredAnswer >= 10)
-            label(10)->setCaption(QString::number(s.enteredAnswer / 10));
-        ShowDigitSelectors();
-        setPrompt(tensPrompt);
-        PlayCue(SoundCue::Show);
-    } else if (s.entryStep == 2) {
-        // The tens column's sum already holds the carry, so it goes in whole.
-        const int total = onesWritten_ + s.enteredAnswer * 10;
-        label(9)->setCaption(QString::number(total));
-        judge(total == s.correctAnswer);
+        if (entered >= 10)
+            label(10)->setCaption(QString::number(entered / 10));
+        return AnswerTaken::partTaken(tensPrompt);
     }
+    if (s.entryStep == 2) {
+        // The tens column's sum already holds the carry, so it goes in whole.
+        const int total = onesWritten_ + entered * 10;
+        label(9)->setCaption(QString::number(total));
+        return AnswerTaken::judged(total == s.correctAnswer);
+    }
+    return AnswerTaken::ignored();
 }

@@ -14,7 +14,6 @@ public:
     explicit TForm4(QWidget* parent = nullptr);
     ~TForm4() override;
 
-    void SubmitPicked() override;
     bool MakeProblem() override;
     void ShowWorkedAnswer() override;
 
@@ -22,6 +21,7 @@ protected:
     void onMenuChosen(int menuItem) override;
     void onModeSwitched(int mode) override;
     void PrepareTestEntry() override;
+    AnswerTaken takeAnswer(int entered) override;
     QString completedProblem() const override;
 
 private:

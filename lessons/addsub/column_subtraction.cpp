@@ -27,11 +27,18 @@ constexpr int hundredsPlace = 2;
 
 TForm7::~TForm7() = default;
 
-TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), QStringLiteral("ひきざん")) {
+TForm7::TForm7(QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form7"), QStringLiteral("ひきざん"),
+                   {.modeButtonClearsAfterSwitch = true,
+                    .explanationSteps = columnSubtractionSteps,
+                    .clearWorkHidesHint = true,
+                    .prompts = {.study = stepPrompt,
+                                .test = columnOnesPrompt,
+                                .hintHidden = QStringLiteral("「メニュー」を えらんでね！")}}) {
     addTitle(QStringLiteral("Shape4"), QRect(56, 22, 225, 41), QPoint(72, 30),
              QStringLiteral("ひき算：ひっ算"));
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy));
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     board_ = std::make_unique<ColumnBoard>(this, QList<int>{7, 8}, ColumnBoard::DigitCells::StrikeWide);
     board_->addMark(QStringLiteral("Label10"), tensPlace, markTop);
@@ -48,22 +55,14 @@ TForm7::TForm7(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form7"), 
     addButton(ButtonRole::Quit, {632, 616});
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
-    answerList_ = build::list(this, QStringLiteral("ComboBox2"), QRect(864, 222, 66, 225), answerCaption,
-                              answerEntries(), look::rounded(19), look::navy);
-    answerList_->hide();
-    connectStep(answerList_, &CaptionedList::changed, [this](int index) { ComboBox2Change(index); });
+    // One list takes the answer a column at a time, the ones first.
+    addDigitSelectors({{DigitPlace::Ones, 2, QRect(864, 222, 66, 225), answerCaption, answerEntries()}}, 0,
+                      {}, {.storesBareDigit = true, .eachPickSubmits = true});
     setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), columnSubtractionHint(),
                         look::rounded(19), look::navy),
             80, SoundCue::Repeat);
-    prompts_.study = stepPrompt;
-    prompts_.test = columnOnesPrompt;
-    prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
-    explanationSteps_ = columnSubtractionSteps;
-    modeButtonClearsAfterSwitch_ = true;
     addStatusBar(600);
-    workLabels_ = {{4, 5}, {7, 13}};
-    workWidgets_ = {board_->line(), tensStrike_, hundredsStrike_, answerList_};
-    clearWorkHidesHint_ = true;
+    setWork({{4, 5}, {7, 13}}, {board_->line(), tensStrike_, hundredsStrike_});
     finishBuilding();
 }
 
@@ -108,12 +107,6 @@ void TForm7::ShowWorkedAnswer() {
         label(4)->setCaption(completedProblem());
 }
 
-void TForm7::ShowDigitSelectors() {
-    answerList_->resetSelection();
-    answerList_->setCaption(answerCaption);
-    answerList_->show();
-}
-
 void TForm7::PrepareTestEntry() {
     // The bare column: no marks in test mode; ClearWork has started the entry afresh.
     const SubtractionProblem p = problem();
@@ -124,18 +117,14 @@ void TForm7::clearOwnWork() {
     entry_ = {};
 }
 
-void TForm7::ComboBox2Change(int index) {
-    const ColumnAnswerEntry::Outcome outcome = entry_.pick(index);
+AnswerTaken TForm7::takeAnswer(int digit) {
+    const ColumnAnswerEntry::Outcome outcome = entry_.pick(digit);
     // The picks are counted where the steps are: test mode shows none.
     lessonState().explanationStep = entry_.picks;
     if (outcome == ColumnAnswerEntry::Outcome::Ignored)
-        return;
+        return AnswerTaken::ignored();
     board_->writeUnderLine(QString::number(entry_.written));
-    if (outcome == ColumnAnswerEntry::Outcome::Judged) {
-        judge(entry_.written == lessonState().correctAnswer);
-        return;
-    }
-    ShowDigitSelectors();
-    setPrompt(columnTensPrompt);
-    PlayCue(SoundCue::Show);
+    if (outcome == ColumnAnswerEntry::Outcome::Judged)
+        return AnswerTaken::judged(entry_.written == lessonState().correctAnswer);
+    return AnswerTaken::partTaken(columnTensPrompt);
 }

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class CaptionedList;
 class ColumnBoard;
 class Shape;
 
@@ -19,13 +18,12 @@ public:
 
     bool MakeProblem() override;
     void ShowWorkedAnswer() override;
-    void ShowDigitSelectors() override;
-    // A digit picked in the answer list: the first is the ones, the second the
-    // tens, which judges; any further pick changes nothing.
-    void ComboBox2Change(int index);
 
 protected:
     void PrepareTestEntry() override;
+    // A digit picked in the answer list: the first is the ones, the second the
+    // tens, which judges; any further pick changes nothing.
+    AnswerTaken takeAnswer(int digit) override;
     QString completedProblem() const override;
     void clearOwnWork() override;
 
@@ -33,7 +31,6 @@ private:
     SubtractionProblem problem() const;
 
     std::unique_ptr<ColumnBoard> board_;
-    CaptionedList* answerList_ = nullptr;
     Shape* tensStrike_ = nullptr;
     Shape* hundredsStrike_ = nullptr;
     ColumnAnswerEntry entry_;

@@ -19,11 +19,13 @@ const QStringList hintLines = {
 };
 } // namespace
 
-TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), QStringLiteral("ポルナ")) {
+// Shown once at creation too, so the screen is ready before its first visit.
+TForm3::TForm3(QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form3"), QStringLiteral("ポルナ"), {.showRunsAtCreation = true}) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
              QStringLiteral("たし算：あん算"));
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy));
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     addVerdictLabel(6, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
@@ -45,9 +47,7 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
                         look::navy),
             152, SoundCue::Hint);
     addStatusBar(600);
-    workLabels_ = {{4, 6}};
-    // Shown once at creation too, so the screen is ready before its first visit.
-    showRunsAtCreation_ = true;
+    setWork({{4, 6}});
     finishBuilding();
 }
 

@@ -7,11 +7,13 @@
 #include "lessons/addsub/mental_subtraction_problems.h"
 #include "ui/screen_builder.h"
 
-TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), QStringLiteral("ポルナ")) {
+TForm6::TForm6(QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form6"), QStringLiteral("ポルナ"),
+                   {.prompts = {.test = mentalSubtractionTestPrompt}}) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
              QStringLiteral("ひき算：あん算"));
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy));
     build::label(this, QStringLiteral("Label5"), QPoint(72, 232), look::rounded(24), look::darkRed);
     addVerdictLabel(6, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
@@ -28,8 +30,7 @@ TForm6::TForm6(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form6"), 
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       6, QRect(905, 222, 25, 65));
     addStatusBar(600);
-    prompts_.test = mentalSubtractionTestPrompt;
-    workLabels_ = {{4, 6}};
+    setWork({{4, 6}});
     finishBuilding();
 }
 

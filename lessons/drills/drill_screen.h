@@ -1,14 +1,17 @@
 #pragma once
 
-#include "ui/lesson_screen.h"
+#include "lessons/drills/drill_problems.h"
+#include "lessons/drills/drill_run.h"
+#include "ui/screen_frame.h"
 
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <optional>
 
 class DataGrid;
 class TDataModule1;
-class DrillSession;
+class QTimer;
 struct DrillScreenRules;
 
 // Where a drill screen places the controls that are its own; everything else
@@ -28,34 +31,54 @@ struct DrillLayout {
     bool emptyBarAboveClock = false; // StatusBar2
 };
 
-// The frame the three timed drills share: スタート, つぎへ, ストップ, けっか,
-// the time list, the result labels, the answer table and the digit
-// selectors, with the run itself in the screen's DrillSession.
-class DrillScreen : public LessonScreen {
+// A timed drill: the time list, スタート, つぎへ, ◆, ストップ with its result,
+// the countdown and けっか's answer table, each answer logged as it is
+// judged. The three drill screens differ only in their rules and layout.
+class DrillScreen : public ScreenFrame {
     Q_OBJECT
 public:
     ~DrillScreen() override;
 
     const DrillScreenRules& rules() const { return rules_; }
 
+    // The handlers, in the order a run meets them.
     void FormShow() override;
-    void ComboBox1Change(int index) override;
-    void ShowDigitSelectors() override;
-    bool MakeProblem() override;
-    void SubmitPicked() override;
+    void ComboBox1Change(int index); // the problem kind
+    void ComboBox2Change(int index); // the time limit
+    void CuteButton3Click();         // スタート
+    void CuteButton4Click();         // つぎへ
+    void SubmitPicked();             // ◆
+    void CuteButton5Click();         // ストップ
+    void CuteButton6Click();         // けっか
+    void Timer3Timer();
+
+    // Draws the next problem of the run for the chosen kind and shows it.
+    bool MakeProblem();
+    // The counts, the score and the time in Label5 … Label8; ends the countdown.
+    void ShowDrillResult();
+    void ClearWork();
+    // Empties the digit lists for the next answer.
+    void ShowDigitSelectors();
 
 protected:
     DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenRules& rules,
                 const DrillLayout& layout);
-    void clearOwnWork() override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    friend class DrillSession;
     void buildLabels(const DrillLayout& layout);
-    void buildAnswerTable(QPoint at, TDataModule1& data);
+    void buildAnswerTable(QPoint at);
+    // The countdown belongs to its run: whatever leaves the run ends it.
+    void stopCountdown();
 
+    TDataModule1& data_;
     const DrillScreenRules& rules_;
     DataGrid* answerTable_ = nullptr;
-    DrillSession* session_ = nullptr;
+    QTimer* timer3_ = nullptr;
+    DrillTiming timing_;
+    // The problem on screen, made in this showing of the screen; none before
+    // the first スタート of a showing.
+    std::optional<DrillProblem> problem_;
+    // Judged, counted and logged: a further ◆ on it does nothing.
+    bool judged_ = false;
 };

@@ -99,10 +99,3 @@ const DrillScreenRules& multiplicationDrillRules() {
     static const DrillScreenRules rules = multiplication();
     return rules;
 }
-
-int enteredAnswer(const DrillScreenRules& rules, const LessonState& state) {
-    int sum = 0;
-    for (const DrillDigitSelector& selector : rules.digitSelectors)
-        sum += digitField(state, selector.place);
-    return sum;
-}

@@ -19,8 +19,7 @@ struct DrillDigitSelector {
     QString caption;
 };
 
-// Where the three drill screens differ; the drill session reads these and
-// nothing else about its screen.
+// Where the three drill screens differ.
 struct DrillScreenRules {
     QString screen; // objectName
     QString title;
@@ -59,6 +58,3 @@ struct DrillScreenRules {
 const DrillScreenRules& additionDrillRules();       // TForm5
 const DrillScreenRules& subtractionDrillRules();    // TForm8
 const DrillScreenRules& multiplicationDrillRules(); // TForm13
-
-// The submitted answer: the sum of the screen's digit fields.
-int enteredAnswer(const DrillScreenRules& rules, const LessonState& state);

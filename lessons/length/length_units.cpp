@@ -10,13 +10,14 @@
 #include "ui/screen_builder.h"
 #include "ui/sound_cue.h"
 
-TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"), QStringLiteral("ポルナ")) {
-    showSetsStudyMode_ = false;
+TForm11::TForm11(QWidget* parent)
+    : LessonScreen(parent, QStringLiteral("Form11"), QStringLiteral("ポルナ"),
+                   {.showSetsStudyMode = false, .clearWorkDisablesNext = true}) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 32, 313, 41), QPoint(64, 40),
              QStringLiteral("長さ：ｍｍ，ｃｍ，ｍ"));
     build::label(this, QStringLiteral("Label4"), QPoint(136, 176), look::rounded(24), look::navy);
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label5"), QPoint(88, 240), look::rounded(40), look::navy);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label5"), QPoint(88, 240), look::rounded(40), look::navy));
     addVerdictLabel(6, QRect(704, 536, 54, 53));
     addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592), QStringLiteral("Image3"));
     addMenu(QRect(824, 32, 105, 97), QStringLiteral(" メニュー"),
@@ -26,15 +27,14 @@ TForm11::TForm11(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form11"
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
     const QStringList digits = lengthDigitEntries();
-    addDigitSelectors({{DigitPlace::Hundreds, 4, {776, 328, 40, 233}, QStringLiteral(" 百"), digits},
-                       {DigitPlace::Tens, 3, {816, 328, 40, 233}, QStringLiteral(" 十"), digits},
-                       {DigitPlace::Ones, 2, {856, 328, 40, 233}, QStringLiteral(" 一"), digits}},
-                      5, QRect(896, 328, 40, 57));
-    submitList_->setItems({lengthSubmitEntry()});
+    AnswerPad& pad =
+        addDigitSelectors({{DigitPlace::Hundreds, 4, {776, 328, 40, 233}, QStringLiteral(" 百"), digits},
+                           {DigitPlace::Tens, 3, {816, 328, 40, 233}, QStringLiteral(" 十"), digits},
+                           {DigitPlace::Ones, 2, {856, 328, 40, 233}, QStringLiteral(" 一"), digits}},
+                          5, QRect(896, 328, 40, 57), {.storesBareDigit = true});
+    pad.submitList()->setItems({lengthSubmitEntry()});
     addStatusBar(680);
-    workLabels_ = {{4, 6}};
-    clearWorkDisablesNext_ = true;
-    digitsStoreBareDigit_ = true;
+    setWork({{4, 6}});
     finishBuilding();
 }
 
@@ -49,18 +49,18 @@ void TForm11::onMenuChosen(int menuItem) {
     label(4)->setCaption(lengthExplanation(menuItem).value_or(QString()));
     itemChosen_ = true;
     button(ButtonRole::Next)->setEnabled(false);
-    setPrompt(prompts_.waiting);
+    setPrompt(prompts().waiting);
 }
 
 void TForm11::onModeSwitched(int mode) {
     if (mode != TestMode)
         return;
     if (itemChosen_) {
-        setPrompt(prompts_.next);
+        setPrompt(prompts().next);
     } else {
         // No item of this screen yet: つぎへ would have nothing to ask.
         button(ButtonRole::Next)->setEnabled(false);
-        setPrompt(prompts_.waiting);
+        setPrompt(prompts().waiting);
     }
     PlayCue(SoundCue::Digit);
 }
@@ -77,7 +77,7 @@ bool TForm11::MakeProblem() {
     s.operand2 = p->operand2;
     s.correctAnswer = p->correctAnswer;
     label(5)->setCaption(p->text);
-    setPrompt(prompts_.test);
+    setPrompt(prompts().test);
     return true;
 }
 

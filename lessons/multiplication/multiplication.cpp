@@ -35,14 +35,17 @@ QStringList selectorEntries() {
 } // namespace
 
 TForm12::TForm12(TDataModule1& data, QWidget* parent)
-    : LessonScreen(parent, QStringLiteral("Form12"), QStringLiteral("ポルナ")), data_(data) {
-    showSetsStudyMode_ = false;
+    : LessonScreen(parent, QStringLiteral("Form12"), QStringLiteral("ポルナ"),
+                   {.showSetsStudyMode = false,
+                    .clearWorkHidesHint = true,
+                    .clearWorkDisablesNext = true,
+                    .clearWorkDisablesAnswer = true}),
+      data_(data) {
     addTitle(QStringLiteral("Shape24"), QRect(56, 22, 300, 41), QPoint(72, 30),
              QStringLiteral("かけ算：かけ算と九九"));
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, boardTop), look::rounded(27), look::navy);
-    completedLabel_ =
-        build::label(this, QStringLiteral("Label5"), QPoint(72, 280), look::rounded(27), look::darkRed);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label4"), QPoint(72, boardTop), look::rounded(27), look::navy),
+        build::label(this, QStringLiteral("Label5"), QPoint(72, 280), look::rounded(27), look::darkRed));
     build::label(this, QStringLiteral("Label6"), QPoint(184, 542), look::rounded(16), look::black);
     addVerdictLabel(7, QRect(752, 536, 54, 53));
     chartQuestion_ = build::label(this, QStringLiteral("Label107"), QPoint(chartQuestionRestingLeft, 550),
@@ -59,10 +62,11 @@ TForm12::TForm12(TDataModule1& data, QWidget* parent)
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
     // The left list holds the tens (or the multiplicand), the right one the ones (or the multiplier).
-    addDigitSelectors({{DigitPlace::Tens, 3, {750, 216, 60, 233}, expressionLeftCaption, selectorEntries()},
-                       {DigitPlace::Ones, 2, {812, 216, 60, 233}, expressionRightCaption, selectorEntries()}},
-                      4, QRect(872, 216, 58, 57));
-    submitList_->setItems({QStringLiteral("\u3000◆")});
+    AnswerPad& pad = addDigitSelectors(
+        {{DigitPlace::Tens, 3, {750, 216, 60, 233}, expressionLeftCaption, selectorEntries()},
+         {DigitPlace::Ones, 2, {812, 216, 60, 233}, expressionRightCaption, selectorEntries()}},
+        4, QRect(872, 216, 58, 57), {.storesBareDigit = true});
+    pad.submitList()->setItems({QStringLiteral("\u3000◆")});
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
@@ -80,12 +84,7 @@ TForm12::TForm12(TDataModule1& data, QWidget* parent)
                         look::rounded(19), look::navy),
             hintTop, SoundCue::Hint);
     addStatusBar(680);
-    workLabels_ = {{4, 7}};
-    workWidgets_ = {grid_, chart_};
-    clearWorkHidesHint_ = true;
-    clearWorkDisablesNext_ = true;
-    clearWorkDisablesAnswer_ = true;
-    digitsStoreBareDigit_ = true;
+    setWork({{4, 7}}, {grid_, chart_});
     finishBuilding();
 }
 
@@ -212,13 +211,13 @@ QString TForm12::selectorCaption(const DigitList& list) const {
     return list.place == DigitPlace::Tens ? captions->left : captions->right;
 }
 
-void TForm12::SubmitPicked() {
+AnswerTaken TForm12::takeAnswer(int entered) {
     const LessonState& s = lessonState();
     if (s.menuItem == chartItem) {
         chartQuestion_->setCaption(chartAnswerText(s.operand1, s.operand2));
         chart_->answer(s.operand3, s.operand1, s.operand2);
     }
-    LessonScreen::SubmitPicked();
+    return LessonScreen::takeAnswer(entered);
 }
 
 QString TForm12::completedProblem() const {

@@ -23,7 +23,6 @@ public:
     void CuteButton3Click() override;
     // つぎへ: every item moves its own rotation of kinds, and the chart asks in either mode.
     void CuteButton4Click() override;
-    void SubmitPicked() override;
     bool MakeProblem() override;
     void ShowWorkedAnswer() override;
 
@@ -32,6 +31,8 @@ protected:
     void onMenuChosen(int menuItem) override;
     QString selectorCaption(const DigitList& list) const override;
     QString completedProblem() const override;
+    // ◆ on the chart also shows the cell answered.
+    AnswerTaken takeAnswer(int entered) override;
 
 private:
     TDataModule1& data_;

@@ -18,6 +18,7 @@ namespace {
 
 const QString kazuFilterLine = QStringLiteral("Where NB > 0");
 const QString menuPrompt = QStringLiteral("「メニュー」を えらんでね！");
+constexpr int kanjiHintTop = 120;
 
 // ポイント２: how numbers are written in kanji, and the names of the places.
 const QStringList kanjiHint = {
@@ -50,15 +51,20 @@ const QStringList kanjiHint = {
 } // namespace
 
 TForm2::TForm2(TDataModule1& data, QWidget* parent)
-    : LessonScreen(parent, QStringLiteral("Form2"), QStringLiteral("ポルナ")), data_(data) {
+    // The child may skip to a new problem without answering.
+    : LessonScreen(parent, QStringLiteral("Form2"), QStringLiteral("ポルナ"),
+                   {.nextStaysEnabledInTest = true,
+                    .clearWorkHidesHint = true,
+                    .prompts = {.test = QStringLiteral("こたえを えらんでから ◆をおしてね！"),
+                                .hintHidden = menuPrompt}}),
+      data_(data) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 289, 41), QPoint(72, 30),
              QStringLiteral("数：１００００まで"));
     build::label(this, QStringLiteral("Label6"), QPoint(72, 110), look::rounded(21), look::navy);
-    problemLabel_ =
-        build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy);
     // ◆ shows the answer under the question, which stays as it was asked.
-    completedLabel_ =
-        build::label(this, QStringLiteral("Label4"), QPoint(72, 342), look::rounded(27), look::darkRed);
+    setProblemLabel(
+        build::label(this, QStringLiteral("Label3"), QPoint(72, 158), look::rounded(27), look::navy),
+        build::label(this, QStringLiteral("Label4"), QPoint(72, 342), look::rounded(27), look::darkRed));
     addVerdictLabel(5, QRect(752, 526, 54, 53));
     addPrompt(QStringLiteral("Label2"), QPoint(64, 606), QPoint(0, 582));
     addMenu(QRect(777, 22, 153, 89), QStringLiteral("　  メニュー"),
@@ -90,16 +96,11 @@ TForm2::TForm2(TDataModule1& data, QWidget* parent)
 
     memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
                         look::navy);
-    setHint(memo_, 120, SoundCue::Hint);
-    hintWidgets_ << grid_;
+    setHint(memo_, kanjiHintTop, SoundCue::Hint);
+    addHintWidget(grid_);
     grid_->hide();
-    prompts_.test = QStringLiteral("こたえを えらんでから ◆をおしてね！");
-    prompts_.hintHidden = menuPrompt;
     addStatusBar(680);
-    workLabels_ = {{3, 6}};
-    clearWorkHidesHint_ = true;
-    // The child may skip to a new problem without answering.
-    nextStaysEnabledInTest_ = true;
+    setWork({{3, 6}});
     finishBuilding();
 }
 
@@ -126,7 +127,7 @@ void TForm2::onMenuChosen(int menuItem) {
 }
 
 void TForm2::onModeSwitched(int mode) {
-    setPrompt(mode == TestMode ? prompts_.next : menuPrompt);
+    setPrompt(mode == TestMode ? prompts().next : menuPrompt);
 }
 
 bool TForm2::MakeProblem() {
@@ -178,6 +179,6 @@ std::optional<LessonScreen::HintView> TForm2::hintToShow() {
         return HintView{grid_, 110};
     }
     if (s.menuItem == 3)
-        return HintView{memo_, hintTop_};
+        return HintView{memo_, kanjiHintTop};
     return std::nullopt;
 }

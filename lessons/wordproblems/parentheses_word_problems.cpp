@@ -38,14 +38,13 @@ WordProblemLayout form10Layout() {
                     {12, {648, 280}, QStringLiteral("B")},
                     {13, {522, 342}, QStringLiteral("C")}},
         .rowNames = {},
+        .testPrompt = parenthesesIncreasePrompt(),
     };
 }
 
 } // namespace
 
-TForm10::TForm10(QWidget* parent) : WordProblemScreen(parent, form10Layout()) {
-    prompts_.test = parenthesesIncreasePrompt();
-}
+TForm10::TForm10(QWidget* parent) : WordProblemScreen(parent, form10Layout()) {}
 
 ParenthesesWordProblem TForm10::problem() const {
     const LessonState& s = lessonState();
@@ -81,19 +80,15 @@ void TForm10::ShowWorkedAnswer() {
         showDiagramStep(*step);
 }
 
-void TForm10::SubmitPicked() {
+AnswerTaken TForm10::takeAnswer(int entered) {
     LessonState& s = lessonState();
     s.explanationStep += 1;
-    s.enteredAnswer = enteredFromDigits();
+    s.enteredAnswer = entered;
     const ParenthesesSubmission outcome =
-        entries_.submit(s.explanationStep, s.enteredAnswer, s.operand4, s.correctAnswer);
-    if (outcome == ParenthesesSubmission::IncreaseKept) {
-        ShowDigitSelectors();
-        setPrompt(parenthesesTotalPrompt());
-        PlayCue(SoundCue::Show);
-        return;
-    }
-    judge(outcome == ParenthesesSubmission::Right);
+        entries_.submit(s.explanationStep, entered, s.operand4, s.correctAnswer);
+    if (outcome == ParenthesesSubmission::IncreaseKept)
+        return AnswerTaken::partTaken(parenthesesTotalPrompt());
+    return AnswerTaken::judged(outcome == ParenthesesSubmission::Right);
 }
 
 QString TForm10::completedProblem() const {

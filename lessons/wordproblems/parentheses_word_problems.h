@@ -13,8 +13,6 @@ public:
     bool MakeProblem() override;
     void ShowWorkedAnswer() override;
     void CuteButton5Click() override;
-    // The first ◆ keeps the increase; every later one judges both answers.
-    void SubmitPicked() override;
 
     // The two answers of the current test problem: enteredIncrease and enteredTotal.
     const ParenthesesEntries& entries() const { return entries_; }
@@ -22,6 +20,8 @@ public:
 protected:
     void clearOwnWork() override;
     QString completedProblem() const override;
+    // The first ◆ keeps the increase; every later one judges both answers.
+    AnswerTaken takeAnswer(int entered) override;
 
 private:
     ParenthesesWordProblem problem() const;

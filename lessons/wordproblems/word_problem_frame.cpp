@@ -17,24 +17,34 @@ constexpr int hintPixels = 19;
 constexpr int hintTop = 150;
 // The hint repeats the cue heard last.
 constexpr SoundCue hintCue = SoundCue::Repeat;
+
+// No menu: the screen opens ready for つぎへ.
+LessonTraits wordProblemTraits(const WordProblemLayout& layout) {
+    LessonPrompts prompts;
+    if (!layout.testPrompt.isEmpty())
+        prompts.test = layout.testPrompt;
+    prompts.waiting = prompts.next;
+    prompts.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
+    prompts.study = LessonScreen::stepPrompt;
+    return {.modeButtonClearsAfterSwitch = true,
+            .explanationSteps = layout.steps,
+            .clearWorkHidesHint = true,
+            .prompts = prompts};
+}
+
 } // namespace
 
 WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& layout)
-    : LessonScreen(parent, layout.objectName, layout.windowCaption, layout.height), kinds_(layout.kinds),
-      controls_(layout.controls) {
-    hasMenu_ = false;
-    prompts_.waiting = prompts_.next;
-    prompts_.hintHidden = QStringLiteral("「メニュー」を えらんでね！");
-    prompts_.study = stepPrompt;
-    explanationSteps_ = layout.steps;
+    : LessonScreen(parent, layout.objectName, layout.windowCaption, wordProblemTraits(layout), layout.height),
+      kinds_(layout.kinds), controls_(layout.controls) {
 
     addTitle(QStringLiteral("Shape1"), layout.titleFrame, QPoint(72, 30), layout.title);
-    problemLabel_ = build::label(this, QStringLiteral("Label5"), layout.problemAt,
-                                 look::rounded(problemPixels), look::navy, QStringLiteral("Label5"));
-    completedLabel_ = build::label(this, QStringLiteral("Label6"), layout.stepTextAt,
-                                   look::rounded(stepTextPixels), look::darkRed, QStringLiteral("Label6"));
+    setProblemLabel(build::label(this, QStringLiteral("Label5"), layout.problemAt,
+                                 look::rounded(problemPixels), look::navy, QStringLiteral("Label5")),
+                    build::label(this, QStringLiteral("Label6"), layout.stepTextAt,
+                                 look::rounded(stepTextPixels), look::darkRed, QStringLiteral("Label6")));
     addVerdictLabel(4, QRect(layout.verdictAt, QSize(54, 53)));
-    verdictLabel_->setCaption(QStringLiteral("○"));
+    label(4)->setCaption(QStringLiteral("○"));
     addPrompt(QStringLiteral("Label3"), QPoint(80, 616), layout.pictureAt);
     setPrompt(QStringLiteral("「つぎへ」ボタンですすめてね！"));
 
@@ -50,10 +60,11 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& l
         {{DigitPlace::Tens, 3, {856, 224, 25, 225}}, {DigitPlace::Ones, 2, {880, 224, 25, 225}}}, 1,
         QRect(905, 224, 25, 65));
 
+    QList<QWidget*> work;
     const QList<LinePicture*> pictures = addDiagramLines(this, layout.lines);
     for (int i = 0; i < pictures.size(); ++i) {
         lines_.insert(layout.lines.at(i).image, pictures.at(i));
-        workWidgets_ << pictures.at(i);
+        work << pictures.at(i);
     }
     for (const DiagramLabel& number : layout.numbers) {
         CaptionLabel* l = build::label(this, QStringLiteral("Label%1").arg(number.number), number.at,
@@ -62,11 +73,11 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& l
         l->setAutoFillBackground(layout.numbersOnWindowColour);
     }
     for (const DiagramLabel& letter : layout.letters)
-        workWidgets_ << build::label(this, QStringLiteral("Label%1").arg(letter.number), letter.at,
-                                     look::rounded(letterPixels, true), look::red, letter.caption);
+        work << build::label(this, QStringLiteral("Label%1").arg(letter.number), letter.at,
+                             look::rounded(letterPixels, true), look::red, letter.caption);
     for (const DiagramLabel& name : layout.rowNames)
-        workWidgets_ << build::label(this, QStringLiteral("Label%1").arg(name.number), name.at,
-                                     look::rounded(rowNamePixels), look::navy, name.caption);
+        work << build::label(this, QStringLiteral("Label%1").arg(name.number), name.at,
+                             look::rounded(rowNamePixels), look::navy, name.caption);
     // Letters and row names wait hidden until a step shows them.
     for (int n = controls_.firstNameLabel; n <= controls_.lastNameLabel; ++n)
         label(n)->hide();
@@ -75,9 +86,7 @@ WordProblemScreen::WordProblemScreen(QWidget* parent, const WordProblemLayout& l
                         look::rounded(hintPixels), look::navy),
             hintTop, hintCue);
     addStatusBar(680);
-    workLabels_ = {{4, controls_.lastNumberLabel}};
-    clearWorkHidesHint_ = true;
-    modeButtonClearsAfterSwitch_ = true;
+    setWork({{4, controls_.lastNumberLabel}}, work);
     finishBuilding();
 }
 

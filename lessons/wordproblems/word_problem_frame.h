@@ -43,6 +43,7 @@ struct WordProblemLayout {
     bool numbersOnWindowColour;   // painted over the lines they stand on
     QList<DiagramLabel> letters;  // red bold, marking the ends of the answer's segment
     QList<DiagramLabel> rowNames; // navy, left of the rows
+    QString testPrompt = {};      // where it is not the shared one
 };
 
 // The frame the two story-problem screens share: no menu, つぎへ from the

@@ -8,7 +8,7 @@
 #include "controls/look.h"
 #include "controls/status_bar.h"
 #include "tests/support/program.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +33,7 @@ static int showTheTallestWindow(int argc, char** argv) {
     fitProgramToScreen(argc, argv);
     QApplication application(argc, argv);
     StartedProgram program;
-    auto* window = Form1->findChild<LessonScreen*>(QStringLiteral("Form9"));
+    auto* window = Form1->findChild<ScreenFrame*>(QStringLiteral("Form9"));
     window->show();
     qInfo() << window->frameGeometry() << "in" << window->screen()->availableGeometry();
     return window->screen()->availableGeometry().contains(window->frameGeometry()) ? 0 : 1;
@@ -59,7 +59,7 @@ void DesktopTest::everyWindowIsCentredOnItsScreen() {
         Form1->show();
         measure(Form1);
     } else {
-        auto* lesson = Form1->findChild<LessonScreen*>(screen);
+        auto* lesson = Form1->findChild<ScreenFrame*>(screen);
         QTimer::singleShot(0, [&] { measure(lesson); });
         lesson->exec();
     }
@@ -91,7 +91,7 @@ void DesktopTest::aDarkThemeLeavesTheScreensColours() {
     dark.setColor(QPalette::WindowText, QColor(0xF0, 0xF0, 0xF0));
     QApplication::setPalette(dark);
     StartedProgram program;
-    auto* form3 = Form1->findChild<LessonScreen*>("Form3");
+    auto* form3 = Form1->findChild<ScreenFrame*>("Form3");
     form3->show();
     auto* memo = form3->findChild<QPlainTextEdit*>("Memo1");
     memo->show();

@@ -19,7 +19,7 @@
 #include "tests/support/seeded_random.h"
 #include "tests/support/sound_server.h"
 #include "tests/support/temp_kyozai.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -273,7 +273,7 @@ public:
         if (row_.fault == Fault::HelpMissing)
             realHelp.emplace(nullptr);
         screen_ = row_.screen == QLatin1String("Form1") ? static_cast<QWidget*>(Form1)
-                                                        : Form1->findChild<LessonScreen*>(row_.screen);
+                                                        : Form1->findChild<ScreenFrame*>(row_.screen);
         for (const QString& action : row_.setup)
             act(action);
         if (const QStringList reports = errorReports(); !reports.isEmpty())
@@ -316,7 +316,7 @@ private:
         return reports;
     }
 
-    LessonScreen* lesson() const { return qobject_cast<LessonScreen*>(screen_); }
+    ScreenFrame* lesson() const { return qobject_cast<ScreenFrame*>(screen_); }
 
     void pick(int comboBox, int entry) {
         CaptionedList* list = screen_->findChild<CaptionedList*>(QStringLiteral("ComboBox%1").arg(comboBox));

@@ -9,7 +9,7 @@
 #include "core/lesson_state.h"
 #include "core/media_device.h"
 #include "tests/support/program.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,7 +55,7 @@ void StartupTest::lessonScreensAreCreatedInTheirFixedOrder() {
     StartedProgram program;
     QStringList order;
     for (QObject* child : Form1->children())
-        if (qobject_cast<LessonScreen*>(child))
+        if (qobject_cast<ScreenFrame*>(child))
             order << child->objectName();
     QCOMPARE(order, QStringList({"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9",
                                  "Form11", "Form10", "Form12", "Form13"}));
@@ -96,7 +96,7 @@ void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint() {
     QTRY_VERIFY(Form13);
     QStringList order;
     for (QObject* child : Form1->children())
-        if (qobject_cast<LessonScreen*>(child))
+        if (qobject_cast<ScreenFrame*>(child))
             order << child->objectName();
     QCOMPARE(order.size(), 12);
     QCOMPARE(order.first(), QStringLiteral("Form2"));
@@ -124,7 +124,7 @@ void StartupTest::startUpCueComesAfterOneSecondAndTheClockShowsOnEveryScreen() {
              QStringList({"open charararan.wav", "play charararan.wav"}));
 
     QList<QWidget*> screens{Form1};
-    for (LessonScreen* s : Form1->findChildren<LessonScreen*>(Qt::FindDirectChildrenOnly))
+    for (ScreenFrame* s : Form1->findChildren<ScreenFrame*>(Qt::FindDirectChildrenOnly))
         screens << s;
     QCOMPARE(screens.size(), 13);
     for (QWidget* screen : screens) {
@@ -165,13 +165,13 @@ void StartupTest::topicButtonOpensItsScreenModally() {
     Form1->show();
     bool wasModal = false;
     whileModal([&] {
-        auto* lesson = Form1->findChild<LessonScreen*>(screen);
+        auto* lesson = Form1->findChild<ScreenFrame*>(screen);
         wasModal = QApplication::activeModalWidget() == lesson && lesson->isVisible();
         QTest::mouseClick(lesson->findChild<TCuteButton*>("CuteButton2"), Qt::LeftButton);
     });
     QTest::mouseClick(Form1->findChild<TCuteButton*>(button), Qt::LeftButton);
     QVERIFY(wasModal);
-    QVERIFY(!Form1->findChild<LessonScreen*>(screen)->isVisible());
+    QVERIFY(!Form1->findChild<ScreenFrame*>(screen)->isVisible());
     QVERIFY(!terminationRequested());
 }
 
@@ -198,7 +198,7 @@ void StartupTest::quitQuestionFromALessonScreen() {
     Form1->show();
     bool stillOpen = false;
     whileModal([&] {
-        auto* lesson = Form1->findChild<LessonScreen*>("Form3");
+        auto* lesson = Form1->findChild<ScreenFrame*>("Form3");
         for (int i = 0; i < presses; ++i)
             QTest::mouseClick(lesson->findChild<TCuteButton*>("CuteButton1"), Qt::LeftButton);
         stillOpen = lesson->isVisible();

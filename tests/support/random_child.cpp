@@ -16,7 +16,7 @@
 #include "tests/support/screen_promises.h"
 #include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QApplication>
 #include <QFile>
@@ -206,7 +206,7 @@ struct RandomChild::Run {
     QString dorillFile;
     QList<QStringList> rows; // what dorill must hold
     std::optional<DrillShown> drillProblem;
-    std::optional<std::pair<LessonScreen*, int>> awaited;
+    std::optional<std::pair<ScreenFrame*, int>> awaited;
     QString lastResult; // the result labels of the drill in front, as last seen
     bool drillTouched = false;
 
@@ -262,9 +262,9 @@ struct RandomChild::Run {
                 drillTouched = true;
             }
         };
-        for (LessonScreen* screen : Form1->findChildren<LessonScreen*>())
+        for (ScreenFrame* screen : Form1->findChildren<ScreenFrame*>())
             screen->installEventFilter(&watch);
-        for (LessonScreen* screen : Form1->findChildren<LessonScreen*>())
+        for (ScreenFrame* screen : Form1->findChildren<ScreenFrame*>())
             if (CaptionedList* submit = markedSubmitList(screen))
                 QObject::connect(submit, &CaptionedList::changed, screen, [this, screen] { marked(screen); });
         for (DrillScreen* drill : Form1->findChildren<DrillScreen*>()) {
@@ -315,7 +315,7 @@ struct RandomChild::Run {
 
     // ◆ on a lesson screen: the mark agrees with the digits shown, judged
     // against the answer the problem awaited before the event.
-    void marked(LessonScreen* screen) {
+    void marked(ScreenFrame* screen) {
         ++marks;
         if (awaited && awaited->first == screen)
             if (const QString broken = markBroken(screen, awaited->second); !broken.isEmpty())
@@ -324,7 +324,7 @@ struct RandomChild::Run {
 
     // The answer the screen in front awaits; kept once judged, for a second ◆ on the same problem.
     void rememberAwaited() {
-        auto* screen = qobject_cast<LessonScreen*>(QApplication::activeModalWidget());
+        auto* screen = qobject_cast<ScreenFrame*>(QApplication::activeModalWidget());
         const std::optional<int> answer = screen ? awaitedAnswer(screen) : std::nullopt;
         if (answer)
             awaited = std::make_pair(screen, *answer);
@@ -411,15 +411,15 @@ struct RandomChild::Run {
         if (!warnings.isEmpty())
             fail(QStringLiteral("Qt warned: ") + warnings.first());
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && !qobject_cast<LessonScreen*>(modal))
+        if (modal && !qobject_cast<ScreenFrame*>(modal))
             fail(QStringLiteral("an unexpected window in front: %1 %2")
                      .arg(QLatin1String(modal->metaObject()->className()), modal->objectName()));
         int visibleScreens = 0;
-        for (LessonScreen* screen : Form1->findChildren<LessonScreen*>(Qt::FindDirectChildrenOnly))
+        for (ScreenFrame* screen : Form1->findChildren<ScreenFrame*>(Qt::FindDirectChildrenOnly))
             visibleScreens += screen->isVisible() ? 1 : 0;
         if (visibleScreens > (modal ? 1 : 0))
             fail(QStringLiteral("%1 lesson screens are showing").arg(visibleScreens));
-        if (auto* screen = qobject_cast<LessonScreen*>(modal))
+        if (auto* screen = qobject_cast<ScreenFrame*>(modal))
             if (const QString broken = brokenPromise(screen); !broken.isEmpty())
                 fail(screen->objectName() + QStringLiteral(": ") + broken);
         if (drillTouched)
@@ -727,7 +727,7 @@ struct RandomChild::Run {
     }
 
     bool answerRight(QWidget* front) {
-        auto* screen = qobject_cast<LessonScreen*>(front);
+        auto* screen = qobject_cast<ScreenFrame*>(front);
         const std::optional<RightAnswer> answer = screen ? rightAnswer(screen) : std::nullopt;
         if (!answer)
             return false;

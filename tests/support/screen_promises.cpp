@@ -12,7 +12,7 @@
 #include "lessons/numbers/number_problems.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problem_texts.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QRegularExpression>
 
@@ -71,19 +71,19 @@ const QList<Facts>& allFacts() {
     return facts;
 }
 
-const Facts* factsOf(const LessonScreen* screen) {
+const Facts* factsOf(const ScreenFrame* screen) {
     for (const Facts& f : allFacts())
         if (screen->objectName() == QLatin1String(f.screen))
             return &f;
     return nullptr;
 }
 
-QString caption(const LessonScreen* s, int label) {
+QString caption(const ScreenFrame* s, int label) {
     const auto* l = s->findChild<CaptionLabel*>(QStringLiteral("Label%1").arg(label));
     return l ? l->caption() : QString();
 }
 
-CaptionedList* list(const LessonScreen* s, int comboBox) {
+CaptionedList* list(const ScreenFrame* s, int comboBox) {
     return s->findChild<CaptionedList*>(QStringLiteral("ComboBox%1").arg(comboBox));
 }
 
@@ -91,7 +91,7 @@ bool usable(const QWidget* w) {
     return w && w->isVisible() && w->isEnabled();
 }
 
-bool usableButton(const LessonScreen* s, int number) {
+bool usableButton(const ScreenFrame* s, int number) {
     return usable(s->findChild<TCuteButton*>(QStringLiteral("CuteButton%1").arg(number)));
 }
 
@@ -157,7 +157,7 @@ void showEquation(Shown& shown, const Facts& f, const LessonState& s) {
     }
 }
 
-void showNumbers(Shown& shown, const LessonScreen* screen, const LessonState& s) {
+void showNumbers(Shown& shown, const ScreenFrame* screen, const LessonState& s) {
     shown.open = !shown.text.isEmpty() && caption(screen, 4).isEmpty();
     shown.answers = {s.correctAnswer};
     if (shown.text.isEmpty())
@@ -200,7 +200,7 @@ void showParentheses(Shown& shown, const LessonState& s) {
     shown.answers = {q->increase, q->total};
 }
 
-void showLength(Shown& shown, const LessonScreen* screen, const LessonState& s) {
+void showLength(Shown& shown, const ScreenFrame* screen, const LessonState& s) {
     shown.open = !shown.text.isEmpty() && caption(screen, 6).isEmpty();
     if (!shown.open)
         return;
@@ -209,7 +209,7 @@ void showLength(Shown& shown, const LessonScreen* screen, const LessonState& s) 
     shown.answers = {s.correctAnswer};
 }
 
-void showMultiplication(Shown& shown, const LessonScreen* screen, const LessonState& s) {
+void showMultiplication(Shown& shown, const ScreenFrame* screen, const LessonState& s) {
     constexpr int chartItem = 3;
     if (s.menuItem == chartItem) {
         // Label107 asks "r x c =" and, once answered, keeps the equation until a menu choice.
@@ -243,7 +243,7 @@ void showMultiplication(Shown& shown, const LessonScreen* screen, const LessonSt
     }
 }
 
-Shown shownProblem(const LessonScreen* screen, const Facts& f) {
+Shown shownProblem(const ScreenFrame* screen, const Facts& f) {
     const LessonState& s = lessonState();
     Shown shown;
     shown.text = caption(screen, f.problemLabel);
@@ -274,12 +274,12 @@ Shown shownProblem(const LessonScreen* screen, const Facts& f) {
 }
 
 // A test problem on screen whose answer the child is to enter now.
-bool waitingForAnswer(const LessonScreen* screen, const Facts& f, const Shown& shown) {
+bool waitingForAnswer(const ScreenFrame* screen, const Facts& f, const Shown& shown) {
     return shown.open && usable(list(screen, f.submit)) &&
            (f.verdictLabel == 0 || caption(screen, f.verdictLabel).isEmpty());
 }
 
-QList<ListPlace> shownLists(const LessonScreen* screen, const Facts& f) {
+QList<ListPlace> shownLists(const ScreenFrame* screen, const Facts& f) {
     QList<ListPlace> shown;
     for (const ListPlace& l : f.lists)
         if (usable(list(screen, l.comboBox)))
@@ -327,7 +327,7 @@ int promptLabel(const Facts& f) {
 
 // hintShown is 1 exactly while the hint is showing (on a drill, its answer
 // table). The multiplication drill's ClearWork leaves hintShown as it is.
-QString hintBroken(const LessonScreen* screen, const Facts& f) {
+QString hintBroken(const ScreenFrame* screen, const Facts& f) {
     if (screen->objectName() == QLatin1String("Form13"))
         return {};
     QStringList hints;
@@ -348,7 +348,7 @@ QString hintBroken(const LessonScreen* screen, const Facts& f) {
         .arg(showing ? QStringLiteral("showing") : QStringLiteral("hidden"));
 }
 
-QString drillResultBroken(const LessonScreen* screen) {
+QString drillResultBroken(const ScreenFrame* screen) {
     const QString scoreText = caption(screen, 7);
     if (scoreText.isEmpty())
         return {};
@@ -402,7 +402,7 @@ std::optional<OpenEquation> readOpenEquation(const QString& text) {
     return std::nullopt;
 }
 
-QString brokenPromise(const LessonScreen* screen) {
+QString brokenPromise(const ScreenFrame* screen) {
     const Facts* f = factsOf(screen);
     if (!f)
         return QStringLiteral("an unknown screen %1").arg(screen->objectName());
@@ -433,7 +433,7 @@ QString brokenPromise(const LessonScreen* screen) {
     return {};
 }
 
-std::optional<RightAnswer> rightAnswer(const LessonScreen* screen) {
+std::optional<RightAnswer> rightAnswer(const ScreenFrame* screen) {
     const Facts* f = factsOf(screen);
     if (!f)
         return std::nullopt;
@@ -459,12 +459,12 @@ std::optional<RightAnswer> rightAnswer(const LessonScreen* screen) {
     return answer;
 }
 
-CaptionedList* markedSubmitList(const LessonScreen* screen) {
+CaptionedList* markedSubmitList(const ScreenFrame* screen) {
     const Facts* f = factsOf(screen);
     return f && f->verdictLabel != 0 ? list(screen, f->submit) : nullptr;
 }
 
-std::optional<int> awaitedAnswer(const LessonScreen* screen) {
+std::optional<int> awaitedAnswer(const ScreenFrame* screen) {
     const Facts* f = factsOf(screen);
     if (!f || f->verdictLabel == 0)
         return std::nullopt;
@@ -474,7 +474,7 @@ std::optional<int> awaitedAnswer(const LessonScreen* screen) {
     return shown.answers.first();
 }
 
-QString markBroken(const LessonScreen* screen, int awaited) {
+QString markBroken(const ScreenFrame* screen, int awaited) {
     const Facts* f = factsOf(screen);
     if (!f)
         return {};

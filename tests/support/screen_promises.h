@@ -5,7 +5,7 @@
 #include <optional>
 
 class CaptionedList;
-class LessonScreen;
+class ScreenFrame;
 
 // An open problem as the addition, subtraction and drill screens show it,
 // "12 + 34 = ?", read back: its numbers and its operator (" + ", " - " or
@@ -24,7 +24,7 @@ std::optional<OpenEquation> readOpenEquation(const QString& text);
 // and a drill's result adds up, its score at most 100.
 //
 // Empty when the screen keeps every promise, else what it broke.
-QString brokenPromise(const LessonScreen* screen);
+QString brokenPromise(const ScreenFrame* screen);
 
 // The picks a child who knows the answer makes for the next answer of the
 // test problem on screen: one entry of each list shown (0 included, so that
@@ -34,13 +34,13 @@ struct RightAnswer {
     QList<QPair<CaptionedList*, int>> picks; // list, entry
     CaptionedList* submit = nullptr;         // ◆, or none where the last pick judges
 };
-std::optional<RightAnswer> rightAnswer(const LessonScreen* screen);
+std::optional<RightAnswer> rightAnswer(const ScreenFrame* screen);
 
 // ◆ of a lesson screen (none on the drills, which show no mark).
-CaptionedList* markedSubmitList(const LessonScreen* screen);
+CaptionedList* markedSubmitList(const ScreenFrame* screen);
 // The answer the next ◆ is judged against, while a test problem that takes
 // one answer waits for it.
-std::optional<int> awaitedAnswer(const LessonScreen* screen);
+std::optional<int> awaitedAnswer(const ScreenFrame* screen);
 // Right after ◆: whether the mark shown agrees with the digits the lists show
 // and the awaited answer. Empty when it does.
-QString markBroken(const LessonScreen* screen, int awaited);
+QString markBroken(const ScreenFrame* screen, int awaited);

@@ -14,7 +14,7 @@
 #include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
 #include "ui/keyboard_focus.h"
-#include "ui/lesson_screen.h"
+#include "ui/screen_frame.h"
 
 #include <QAccessible>
 #include <QKeySequence>
@@ -31,7 +31,7 @@ class KeyboardAloneTest : public QObject {
     std::unique_ptr<TempKyozai> folder_;
     std::unique_ptr<StartedProgram> program_;
     std::unique_ptr<RandomSource> random_;
-    LessonScreen* screen_ = nullptr;
+    ScreenFrame* screen_ = nullptr;
     bool lost_ = false;
     QWidget* focused() const { return screen_->focusWidget() ? screen_->focusWidget() : screen_; }
     QAccessibleInterface* spoken() const { return QAccessible::queryAccessibleInterface(focused()); }
@@ -195,7 +195,7 @@ private slots:
         QFETCH(Parts, parts);
         QFETCH(int, label);
         QFETCH(QString, caption);
-        auto* s = Form1->findChild<LessonScreen*>(screen);
+        auto* s = Form1->findChild<ScreenFrame*>(screen);
         screen_ = s;
         s->show();
         s->activateWindow();

@@ -21,8 +21,8 @@ public:
         : LessonScreen(nullptr, QStringLiteral("Sample"), QStringLiteral("ポルナ")) {
         addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
                  QStringLiteral("れんしゅう"));
-        problemLabel_ =
-            build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy);
+        setProblemLabel(
+            build::label(this, QStringLiteral("Label4"), QPoint(72, 128), look::rounded(40), look::navy));
         addVerdictLabel(6, QRect(752, 526, 54, 53));
         addPrompt(QStringLiteral("Label3"), QPoint(72, 616), QPoint(0, 592));
         addMenu(QRect(777, 22, 153, 89), QStringLiteral("メニュー"),
@@ -43,14 +43,14 @@ public:
                             look::navy),
                 152, SoundCue::Hint);
         addStatusBar(600);
-        workLabels_ = work;
+        setWork(work);
         finishBuilding();
     }
     bool MakeProblem() override {
         if (lessonState().menuItem < 1 || lessonState().menuItem > 2)
             return false;
         lessonState().correctAnswer = 70;
-        problemLabel_->setCaption(QStringLiteral("40 + 30 = ?"));
+        label(4)->setCaption(QStringLiteral("40 + 30 = ?"));
         return true;
     }
     QString completedProblem() const override { return QStringLiteral("40 + 30 = 70"); }
