@@ -424,8 +424,8 @@ void TCuteButton::startDropDown() {
         dropDownTimer_.start(dropDownDelay_);
 }
 
-// The press that opened the menu ends with it, and the click its release
-// would make is swallowed: the menu was the answer to that press.
+// The press that opened the menu ends with it, and its release clicks
+// nothing: the menu was the answer to that press.
 void TCuteButton::showDropDown() {
     QPointer<TCuteButton> self(this);
     dropDownTimer_.stop();
