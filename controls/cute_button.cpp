@@ -49,6 +49,24 @@ Qt::Alignment textAlignment(TCuteButton::CaptionAlignment alignment, TCuteButton
     return flags | Qt::AlignVCenter;
 }
 
+// Input that presses or clicks a button.
+bool makesClick(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Shortcut:
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    default:
+        return false;
+    }
+}
+
 template <typename T> bool assign(T& field, const T& value) {
     if (field == value)
         return false;
@@ -61,14 +79,25 @@ template <typename T> bool assign(T& field, const T& value) {
 // The system colours are the enabled ones: a button created disabled still
 // gets the bevel of an enabled one.
 TCuteButton::TCuteButton(QWidget* parent)
-    : QAbstractButton(parent), color_(palette().color(QPalette::Active, QPalette::Button)),
+    : QPushButton(parent), color_(palette().color(QPalette::Active, QPalette::Button)),
       bevelHighlight_(palette().color(QPalette::Active, QPalette::Light)),
       bevelShadow_(palette().color(QPalette::Active, QPalette::Dark)) {
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // An auto-default button would become its lesson screen's (a dialog's)
+    // default, the first one as the screen opens, and Return that a control
+    // leaves to the screen, as the read-only hint does, would click it.
+    // Return clicks only the button with the focus (keyPressEvent).
+    setAutoDefault(false);
+    // First of all the click's receivers, so that the guard is up before any
+    // screen's handler runs.
+    connect(this, &QAbstractButton::clicked, this, &TCuteButton::clickStarted);
     dropDownTimer_.setSingleShot(true);
-    connect(&dropDownTimer_, &QTimer::timeout, this, &TCuteButton::dropDownTimerFired);
+    connect(&dropDownTimer_, &QTimer::timeout, this, [this] {
+        if (dropDownMenu_ && isDown())
+            showDropDown();
+    });
 }
 
 void TCuteButton::setColor(const QColor& color) {
@@ -97,7 +126,7 @@ void TCuteButton::setBevelWidth(int width) {
 }
 
 void TCuteButton::setBevelInner(BevelCut cut) {
-    if (!flat_ && assign(bevelInner_, cut))
+    if (!isFlat() && assign(bevelInner_, cut))
         update();
 }
 
@@ -107,10 +136,10 @@ void TCuteButton::setBevelOuter(BevelCut cut) {
 }
 
 void TCuteButton::setFlat(bool flat) {
-    if (!assign(flat_, flat))
+    if (flat == isFlat())
         return;
-    bevelInner_ = flat ? BevelCut::None : BevelCut::Raised;
-    update();
+    bevelInner_ = BevelCut::Raised;
+    QPushButton::setFlat(flat);
 }
 
 // The disabled face only shows on a disabled button, so an enabled one need
@@ -164,7 +193,7 @@ void TCuteButton::setDropDownMenu(QMenu* menu) {
 // Before any lowered shift: the face inside the bevels, less the margin on the
 // side the caption is aligned to.
 QRect TCuteButton::captionRect() const {
-    const int inset = flat_ ? bevelWidth_ : 2 * bevelWidth_;
+    const int inset = isFlat() ? bevelWidth_ : 2 * bevelWidth_;
     QRect r = rect().adjusted(inset, inset, -inset, -inset);
     if (marginX_ > 0) {
         if (alignment_ == CaptionAlignment::Left)
@@ -186,7 +215,7 @@ void TCuteButton::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), !isEnabled() && useDisabledColor_ ? disabledColor_ : color_);
     drawBevel(p, rect(), bevelOuter_, bevelWidth_, bevelHighlight_, bevelShadow_);
     const QRect insideOuter = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
-    drawBevel(p, insideOuter, bevelInner_, bevelWidth_, bevelHighlight_, bevelShadow_);
+    drawBevel(p, insideOuter, bevelInner(), bevelWidth_, bevelHighlight_, bevelShadow_);
 
     // A pressed caption moves 2 px right and down with the face; what no
     // longer fits on the right or at the bottom is cut off rather than drawn
@@ -234,24 +263,23 @@ void TCuteButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void TCuteButton::click() {
-    if (swallowClick_) {
-        swallowClick_ = false;
+// The guard stays up until the click's handler has returned and the input
+// that came in meanwhile has been delivered; clickHandled() lifts it.
+void TCuteButton::clickStarted() {
+    if (!egnoreContClick_ || inClick_)
         return;
-    }
-    if (!egnoreContClick_) {
-        emit clicked();
-        return;
-    }
-    if (inClick_)
-        return;
-    // Clicks queued while the handler ran are delivered here and dropped by
-    // the guard above.
-    QPointer<TCuteButton> self(this);
     inClick_ = true;
-    emit clicked();
-    if (self)
-        QCoreApplication::processEvents();
+    QMetaObject::invokeMethod(this, &TCuteButton::clickHandled, Qt::QueuedConnection);
+}
+
+// What came in while the handler ran is delivered now, and event() drops the
+// presses, releases and keys among it. This runs as a posted event itself, and
+// the event loop does not deliver posted events inside that, so they are sent
+// on here.
+void TCuteButton::clickHandled() {
+    const QPointer<TCuteButton> self(this);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     if (self)
         inClick_ = false;
 }
@@ -270,7 +298,7 @@ void TCuteButton::pointerEntered(QPoint position) {
                         (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
                     buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton), position);
     if (self)
-        setBevelOuter((buttons & Qt::LeftButton) || mousePressed_ ? BevelCut::Lowered : BevelCut::Raised);
+        setBevelOuter((buttons & Qt::LeftButton) || isDown() ? BevelCut::Lowered : BevelCut::Raised);
 }
 
 void TCuteButton::pointerLeft(QPoint position) {
@@ -288,70 +316,60 @@ void TCuteButton::pointerLeft(QPoint position) {
 
 void TCuteButton::enterEvent(QEnterEvent* event) {
     pointerEntered(event->position().toPoint());
-    QAbstractButton::enterEvent(event);
+    QPushButton::enterEvent(event);
 }
 
 void TCuteButton::leaveEvent(QEvent* event) {
     pointerLeft(cursorIn(this));
-    QAbstractButton::leaveEvent(event);
+    QPushButton::leaveEvent(event);
 }
 
 void TCuteButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QAbstractButton::mousePressEvent(event);
+    QPushButton::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !isDown())
         return;
-    }
-    setFocus(Qt::MouseFocusReason);
-    mousePressed_ = true;
-    keyboardPress_ = false;
+    spacePress_ = false;
     hovered_ = true;
     setBevelOuter(BevelCut::Lowered);
     startDropDown();
 }
 
 // While the press holds the mouse, Qt sends no leave or enter until the
-// release; the bevel still has to follow the pointer off and back on.
+// release; the bevel still has to follow the pointer off and back on, which
+// Qt's button tells by letting go of its press and taking it up again.
 void TCuteButton::mouseMoveEvent(QMouseEvent* event) {
-    if (mousePressed_) {
-        const QPoint at = event->position().toPoint();
-        if (rect().contains(at))
-            pointerEntered(at);
-        else
-            pointerLeft(at);
-    }
-    QAbstractButton::mouseMoveEvent(event);
+    const bool wasDown = isDown();
+    QPushButton::mouseMoveEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (isDown() != wasDown)
+        isDown() ? pointerEntered(at) : pointerLeft(at);
 }
 
+// Before Qt's button clicks, so that a handler that sends the focus on has
+// the last word on the bevel.
 void TCuteButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !mousePressed_) {
-        QAbstractButton::mouseReleaseEvent(event);
-        return;
+    if (event->button() == Qt::LeftButton) {
+        const bool inside = rect().contains(event->position().toPoint());
+        const bool activeControl = window()->focusWidget() == this;
+        setBevelOuter(inside || (tabFocusUp_ && activeControl) ? BevelCut::Raised : BevelCut::None);
     }
-    releaseMouseAt(event->position().toPoint());
-}
-
-void TCuteButton::releaseMouseAt(QPoint position) {
-    const bool inside = rect().contains(position);
-    const bool wasPressed = mousePressed_;
-    mousePressed_ = false;
-    dropDownTimer_.stop();
-    const bool activeControl = window()->focusWidget() == this;
-    setBevelOuter(inside || (tabFocusUp_ && activeControl) ? BevelCut::Raised : BevelCut::None);
-    if (wasPressed && inside)
-        click();
+    QPushButton::mouseReleaseEvent(event);
 }
 
 void TCuteButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (spaceHeld_ && key != Qt::Key_Space) {
-        spaceHeld_ = false;
-        dropDownTimer_.stop();
+    const bool space = key == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
+    // Any other key lets go of a press the space bar holds; its release then
+    // clicks nothing.
+    if (!space && spacePress_ && isDown()) {
+        setDown(false);
         setBevelOuter(bevelAfterKeyClick());
     }
-    if (key == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        if (!event->isAutoRepeat() && !spaceHeld_) {
-            spaceHeld_ = true;
-            keyboardPress_ = true;
+    if (space) {
+        const bool wasDown = isDown();
+        QPushButton::keyPressEvent(event);
+        if (!wasDown && isDown()) {
+            spacePress_ = true;
             setBevelOuter(BevelCut::Lowered);
             startDropDown();
         }
@@ -369,29 +387,17 @@ void TCuteButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void TCuteButton::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && spaceHeld_) {
-        releaseSpace();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
-void TCuteButton::releaseSpace() {
-    if (!spaceHeld_)
-        return;
-    spaceHeld_ = false;
-    dropDownTimer_.stop();
+    const bool clicks = event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown();
     QPointer<TCuteButton> self(this);
     const QWidget* focusBefore = window()->focusWidget();
-    click();
-    if (self)
+    QPushButton::keyReleaseEvent(event);
+    if (clicks && self)
         setBevelOuter(bevelAfterClickFrom(focusBefore));
 }
 
 // Enter and the accelerator: a complete press in one go. The lowered bevel is
 // painted at once so it shows while the click's handler runs.
 void TCuteButton::clickFromKey() {
-    keyboardPress_ = true;
     setBevelOuter(BevelCut::Lowered);
     repaint();
     QPointer<TCuteButton> self(this);
@@ -418,70 +424,49 @@ void TCuteButton::startDropDown() {
         dropDownTimer_.start(dropDownDelay_);
 }
 
-void TCuteButton::dropDownTimerFired() {
-    if (dropDownMenu_ && (keyboardPress_ ? spaceHeld_ : mousePressed_))
-        showDropDown();
-}
-
-// The press that opened the menu ends with it, and the click its release
-// would make is swallowed: the menu was the answer to that press.
+// The press that opened the menu ends with it, and its release clicks
+// nothing: the menu was the answer to that press.
 void TCuteButton::showDropDown() {
     QPointer<TCuteButton> self(this);
-    const QPointer<QMenu> menu = dropDownMenu_;
-    const bool fromKeyboard = keyboardPress_;
     dropDownTimer_.stop();
-    swallowClick_ = true;
-    QCoreApplication::processEvents();
-    if (self && menu)
-        menu->exec(mapToGlobal(QPoint(0, height())));
+    dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
     if (!self)
         return;
-    if (fromKeyboard)
-        releaseSpace();
-    else if (mousePressed_)
-        releaseMouseAt(cursorIn(this));
-    swallowClick_ = false;
-}
-
-void TCuteButton::forgetPress() {
-    mousePressed_ = false;
-    spaceHeld_ = false;
-    dropDownTimer_.stop();
+    // Qt's button is told the press went up off the button, so that neither
+    // the real release nor a move back onto the button takes it up again.
+    const QPointF off(-1, -1);
+    QMouseEvent up(QEvent::MouseButtonRelease, off, mapToGlobal(off), Qt::LeftButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QPushButton::mouseReleaseEvent(&up);
+    setBevelOuter(rect().contains(cursorIn(this)) ? BevelCut::Raised : bevelAfterKeyClick());
 }
 
 bool TCuteButton::event(QEvent* event) {
-    if (event->type() == QEvent::Shortcut) {
-        // The only shortcut this button holds is its caption's accelerator,
-        // which Qt's button grabs; it clicks at once rather than Qt's way,
-        // a delayed animated click.
-        auto* shortcut = static_cast<QShortcutEvent*>(event);
-        const QWidget* holder = parentWidget() ? parentWidget() : this;
-        if (!isEnabled() || !holder->isVisible())
-            return true;
-        if (shortcut->isAmbiguous())
-            setFocus(Qt::ShortcutFocusReason);
-        else
-            clickFromKey();
+    if (inClick_ && makesClick(event))
+        return true;
+    // The caption's accelerator clicks at once, as Enter does, rather than
+    // Qt's way, a delayed animated click.
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        clickFromKey();
         return true;
     }
-    return QAbstractButton::event(event);
+    return QPushButton::event(event);
 }
 
 // The window's activation can hand the focus over after the press that
 // activated it has already lowered the bevel; the press wins.
 void TCuteButton::focusInEvent(QFocusEvent* event) {
-    if (tabFocusUp_ && !mousePressed_ && !spaceHeld_)
+    if (tabFocusUp_ && !isDown())
         setBevelOuter(BevelCut::Raised);
-    QAbstractButton::focusInEvent(event);
+    QPushButton::focusInEvent(event);
 }
 
 // Qt moves the focus away from a button as it is disabled; disabling must
 // leave the bevel as it was, so that focus loss changes nothing.
 void TCuteButton::focusOutEvent(QFocusEvent* event) {
-    spaceHeld_ = false;
     if (isEnabled())
         setBevelOuter(BevelCut::None);
-    QAbstractButton::focusOutEvent(event);
+    QPushButton::focusOutEvent(event);
 }
 
 // Qt asks a focused button that is being disabled to pass the focus on. The
@@ -491,13 +476,4 @@ bool TCuteButton::focusNextPrevChild(bool next) {
     if (!isEnabled())
         return false;
     return QWidget::focusNextPrevChild(next);
-}
-
-void TCuteButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled())
-            forgetPress();
-        update();
-    }
-    QAbstractButton::changeEvent(event);
 }

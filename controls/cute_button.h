@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
@@ -12,9 +12,12 @@
 // raised under the pointer or with the focus, lowered while pressed. A disabled
 // button keeps its bevel and shows its caption engraved.
 //
-// Qt's button keeps the caption and its accelerator and emits clicked(); the
-// press, the bevel and the painting are this button's own.
-class TCuteButton : public QAbstractButton {
+// Qt's push button presses, releases and clicks it from the mouse and the
+// space bar and keeps the caption's accelerator. Enter and the accelerator
+// click at once here (Qt's Enter goes with a dialog's default button, its
+// accelerator clicks 100 ms late); the drop-down menu, the bevel and the
+// painting are this button's own.
+class TCuteButton : public QPushButton {
     Q_OBJECT
 public:
     enum class BevelCut { None, Lowered, Raised };
@@ -63,13 +66,13 @@ public:
     int bevelWidth() const { return bevelWidth_; }
     // Ignored while the button is flat.
     void setBevelInner(BevelCut cut);
-    BevelCut bevelInner() const { return bevelInner_; }
+    BevelCut bevelInner() const { return isFlat() ? BevelCut::None : bevelInner_; }
     // The button sets this itself from the pointer, the focus and presses.
     void setBevelOuter(BevelCut cut);
     BevelCut bevelOuter() const { return bevelOuter_; }
-    // Flat drops the inner bevel; turning it off again makes it raised.
+    // Flat drops the inner bevel; turning it off again makes it raised. (Qt's
+    // own setFlat() turns it off to the inner bevel the button had before.)
     void setFlat(bool flat);
-    bool isFlat() const { return flat_; }
 
     void setDisabledColor(const QColor& color);
     QColor disabledColor() const { return disabledColor_; }
@@ -110,12 +113,6 @@ public:
 
     QSize sizeHint() const override { return {75, 25}; }
 
-public slots:
-    // What a completed press does: emits clicked() unless it is to be dropped.
-    // (Called through a QAbstractButton pointer, Qt's own click() emits
-    // clicked() without this button's drop-down and EgnoreContClick rules.)
-    void click();
-
 signals:
     // The modifiers and mouse buttons held at that moment and the pointer
     // position in the button's coordinates.
@@ -125,6 +122,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The whole face takes a press, whatever bevel the style would draw.
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -134,20 +133,17 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     QRect captionRect() const;
     void pointerEntered(QPoint position);
     void pointerLeft(QPoint position);
-    void releaseMouseAt(QPoint position);
-    void releaseSpace();
     void clickFromKey();
     void startDropDown();
-    void dropDownTimerFired();
     void showDropDown();
-    void forgetPress();
+    void clickStarted();
+    void clickHandled();
     BevelCut bevelAfterKeyClick() const { return tabFocusUp_ ? BevelCut::Raised : BevelCut::None; }
     // After a click from the keyboard: as bevelAfterKeyClick(), unless the
     // click's handler sent the focus on to another control and this button,
@@ -162,7 +158,6 @@ private:
     int bevelWidth_ = 1;
     BevelCut bevelInner_ = BevelCut::Raised;
     BevelCut bevelOuter_ = BevelCut::None;
-    bool flat_ = false;
     QColor disabledColor_{128, 128, 128};
     bool useDisabledColor_ = false;
     CaptionAlignment alignment_ = CaptionAlignment::Center;
@@ -176,10 +171,7 @@ private:
     bool egnoreContClick_ = false;
 
     bool hovered_ = false;
-    bool mousePressed_ = false; // a left press began here and is not released yet
-    bool spaceHeld_ = false;
-    bool keyboardPress_ = false;
-    bool swallowClick_ = false;
+    bool spacePress_ = false; // the space bar, not the mouse, pressed the button down
     bool inClick_ = false;
     QTimer dropDownTimer_;
 };

@@ -289,6 +289,7 @@ private slots:
         QTest::newRow("no delay, Enter") << 0 << "enter" << 1 << 0;
         QTest::newRow("delay, quick click") << 150 << "press release" << 0 << 1;
         QTest::newRow("delay, held mouse") << 150 << "press hold release" << 1 << 0;
+        QTest::newRow("delay, held mouse moved off and back") << 150 << "press hold off on release" << 1 << 0;
         QTest::newRow("delay, held space") << 150 << "space hold spaceUp" << 1 << 0;
     }
 

@@ -221,6 +221,9 @@ int drillKilled(const DrillKill& kill) {
         // The same スタート on the same rows, once to learn how long it takes.
         const double took = start();
         fill("kyozai/dorill.db", kill.rows);
+        // スタート disabled itself for the run it began; a stopped run leaves
+        // it enabled, and a disabled button takes no click.
+        drill->cuteButton(3)->setEnabled(true);
         say(QStringLiteral("rows %1").arg(kill.rows));
         killAfter(kill.fraction * took);
     }

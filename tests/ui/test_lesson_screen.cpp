@@ -69,6 +69,7 @@ private slots:
     void submitJudgesTheDigitsPicked();
     void changingADigitAfterSubmitKeepsTheMark();
     void hintIsHiddenAfterLeavingAndComingBack();
+    void returnInTheHintClicksNoButton();
     void aNumberingSlipIsReportedNotDereferenced();
 
 private:
@@ -234,6 +235,21 @@ void LessonScreenTest::hintIsHiddenAfterLeavingAndComingBack() {
     press("hint");
     QVERIFY(!memo->isVisible());
     QCOMPARE(platform_->media->events.last(), QStringLiteral("play pipo.wav"));
+}
+
+// The read-only hint leaves Return to the screen, a dialog, which would click
+// its default button if it had one.
+void LessonScreenTest::returnInTheHintClicksNoButton() {
+    press("menu");
+    press("hint");
+    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
+    memo->setFocus();
+    QObject listening;
+    QStringList clicked;
+    for (TCuteButton* b : screen_->findChildren<TCuteButton*>())
+        connect(b, &TCuteButton::clicked, &listening, [&clicked, b] { clicked << b->objectName(); });
+    QTest::keyClick(memo, Qt::Key_Return);
+    QCOMPARE(clicked, QStringList{});
 }
 
 void LessonScreenTest::aNumberingSlipIsReportedNotDereferenced() {
