@@ -83,8 +83,11 @@ QStringList fillRows(int rows) {
     return lines;
 }
 
-// Every row the query offers, read through its model as a grid reads it.
-QList<QVariantList> shownRows(const QAbstractItemModel& model) {
+// Every row the query offers, read through its model as a grid reads it:
+// scrolled to the end, so it fetches every row the model has not read yet.
+QList<QVariantList> shownRows(QAbstractItemModel& model) {
+    while (model.canFetchMore({}))
+        model.fetchMore({});
     QList<QVariantList> rows;
     for (int r = 0; r < model.rowCount(); ++r) {
         QVariantList row;
