@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 #include <sys/stat.h>
 
 namespace {
@@ -243,10 +244,6 @@ void TableQuery::readRows() {
     QSqlQuery rows(database());
     if (!rows.exec(statement_))
         failAndRelease(Failure::Read, rows.lastError());
-    fields_.clear();
-    const QSqlRecord record = rows.record();
-    for (int i = 0; i < record.count(); ++i)
-        fields_ << record.fieldName(i);
     open_ = true;
     beginResetModel();
     setQuery(std::move(rows));
@@ -313,7 +310,6 @@ void TableQuery::closeResult() noexcept {
     if (!open_)
         return;
     clear();
-    fields_.clear();
     keys_.reset();
     current_ = 0;
     pending_.reset();
@@ -388,10 +384,10 @@ void TableQuery::deleteCurrent() {
 
 void TableQuery::append() {
     requireWritable("append a row");
-    pending_ = QVariantList(fields_.size());
+    pending_ = QVariantList(record().count());
 }
 
-void TableQuery::setPendingField(int position, const QVariant& value) {
+void TableQuery::setField(int position, const QVariant& value) {
     requireWritable("set a field");
     if (!pending_)
         throw PorunaError(QStringLiteral("%1: a field can only be set on an appended row").arg(objectName()));
@@ -401,14 +397,6 @@ void TableQuery::setPendingField(int position, const QVariant& value) {
     (*pending_)[position] = value;
 }
 
-void TableQuery::setField(int position, int value) {
-    setPendingField(position, value);
-}
-
-void TableQuery::setField(int position, const QString& value) {
-    setPendingField(position, value);
-}
-
 void TableQuery::post() {
     requireWritable("post a row");
     if (!pending_)
@@ -416,10 +404,11 @@ void TableQuery::post() {
     QSqlQuery& insert = prepared(
         statements_->insert,
         [this] {
+            const QSqlRecord fields = record();
             QStringList names;
             QStringList marks;
-            for (const QString& field : fields_) {
-                names << quoted(field);
+            for (int i = 0; i < fields.count(); ++i) {
+                names << quoted(fields.fieldName(i));
                 marks << QStringLiteral("?");
             }
             return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QSqlQueryModel>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -49,8 +48,8 @@ public:
     // reset; the cursor stands on the first row. When the statement is the
     // same and no other connection committed to the file since the result
     // was read (so it holds every change, all made through this query), the
-    // result stands and only the cursor goes back: a drill answer costs no
-    // reading.
+    // result stands and only the cursor goes back: the requery before each
+    // drill answer reads nothing.
     void reopen(const QString& statement);
     // Closes the result and lets go of the file, so the next reopen() finds
     // the folder as it is then.
@@ -65,8 +64,7 @@ public:
     void deleteCurrent();
     // Starts a new row with every field empty; post() writes it.
     void append();
-    void setField(int position, int value);
-    void setField(int position, const QString& value);
+    void setField(int position, const QVariant& value);
     // Writes the appended row at the end of the table; the cursor stays.
     void post();
 
@@ -108,7 +106,6 @@ private:
     void requireOpen(const char* operation) const;
     void requireWritable(const char* operation) const;
     void requireNoTransaction(const char* operation) const;
-    void setPendingField(int position, const QVariant& value);
     void closeResult() noexcept;
     // The statement in the slot, prepared on first use.
     QSqlQuery& prepared(std::optional<QSqlQuery>& slot, const std::function<QString()>& sql, Failure failure);
@@ -128,7 +125,6 @@ private:
     TableAccess access_;
     QString statement_;
     bool open_ = false;
-    QStringList fields_;
     int current_ = 0;
     // The rowids of the result, read when the cursor first needs them; the
     // cursor's own deletes keep them true.
