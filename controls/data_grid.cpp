@@ -74,6 +74,14 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(columns_.size());
     }
+    // A source that reads its rows lazily reads more as the grid scrolls to its last row.
+    bool canFetchMore(const QModelIndex& parent) const override {
+        return !parent.isValid() && source_ && source_->canFetchMore({});
+    }
+    void fetchMore(const QModelIndex& parent) override {
+        if (canFetchMore(parent))
+            source_->fetchMore({});
+    }
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || !source_)

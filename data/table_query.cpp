@@ -9,8 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <algorithm>
-#include <functional>
+#include <QStringList>
 #include <sys/stat.h>
 
 namespace {
@@ -28,10 +27,6 @@ QString connectionName(const QString& name) {
     return QStringLiteral("%1#%2").arg(name).arg(++made);
 }
 
-// The first page is small, so reopening costs little; each further page is as
-// large as all read before it, so reading n rows takes about log2(n) pages.
-constexpr int firstPage = 32;
-
 // Device and inode of the file a relative name leads to now.
 std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path) {
     struct stat info {};
@@ -45,23 +40,14 @@ std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path) {
 // Prepared once per connection (and per statement), then run again and again:
 // the drills' answers and the emptying repeat the same few statements.
 struct TableQuery::Statements {
-    std::optional<QSqlQuery> count;
-    std::optional<QSqlQuery> page;
     std::optional<QSqlQuery> keys;
     std::optional<QSqlQuery> remove;
     std::optional<QSqlQuery> insert;
     std::optional<QSqlQuery> version;
 };
 
-// What the statement's result is in the file now.
-struct TableQuery::Reading {
-    QStringList fields;
-    int total = 0;
-    std::optional<qint64> version; // PRAGMA data_version when it was read
-};
-
 TableQuery::TableQuery(const QString& name, const QString& table, TableAccess access, QObject* parent)
-    : QAbstractTableModel(parent), connection_(connectionName(name)), table_(table), access_(access),
+    : QSqlQueryModel(parent), connection_(connectionName(name)), table_(table), access_(access),
       statement_(QStringLiteral("select * from ") + table), statements_(std::make_unique<Statements>()) {
     setObjectName(name);
 }
@@ -76,17 +62,13 @@ TableQuery::~TableQuery() {
 // loading the engine's driver for them then would only keep the menu waiting.
 QSqlDatabase TableQuery::addConnection() const {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db.setDatabaseName(databaseName());
+    const bool readOnly = access_ == TableAccess::ReadOnly;
+    db.setDatabaseName(
+        QStringLiteral("file:%1?mode=%2").arg(filePath(), QLatin1String(readOnly ? "ro" : "rw")));
     // Without the URI option the driver would hand the engine "create if missing".
-    db.setConnectOptions(access_ == TableAccess::ReadOnly
-                             ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY")
-                             : QStringLiteral("QSQLITE_OPEN_URI"));
+    db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY")
+                                  : QStringLiteral("QSQLITE_OPEN_URI"));
     return db;
-}
-
-QString TableQuery::databaseName() const {
-    return QStringLiteral("file:kyozai/%1.db?mode=%2")
-        .arg(table_, access_ == TableAccess::ReadOnly ? QStringLiteral("ro") : QStringLiteral("rw"));
 }
 
 QSqlDatabase TableQuery::database() const {
@@ -95,7 +77,7 @@ QSqlDatabase TableQuery::database() const {
 
 // A parent reading the report learns first, in Japanese, which file of the
 // lesson tables could not be used and how; the engine's own words follow.
-void TableQuery::fail(Failure failure, const QSqlError& error) const {
+QString TableQuery::failureMessage(Failure failure, const QSqlError& error) const {
     const QString file = table_ + QStringLiteral(".db");
     QString what;
     switch (failure) {
@@ -109,7 +91,11 @@ void TableQuery::fail(Failure failure, const QSqlError& error) const {
         what = QStringLiteral("kyozai の %1 に かきこめません。").arg(file);
         break;
     }
-    throw PorunaError(what + u'\n' + error.text());
+    return what + u'\n' + error.text();
+}
+
+void TableQuery::fail(Failure failure, const QSqlError& error) const {
+    throw PorunaError(failureMessage(failure, error));
 }
 
 void TableQuery::failAndRelease(Failure failure, const QSqlError& error) {
@@ -120,13 +106,13 @@ void TableQuery::failAndRelease(Failure failure, const QSqlError& error) {
     fail(failure, error);
 }
 
-// The connection stays open from one result to the next; it is opened again
-// when the name now leads to another file (removed, replaced, or a new working
-// folder), so nothing is ever written into a file that is no longer kyozai's.
 QString TableQuery::filePath() const {
     return QStringLiteral("kyozai/%1.db").arg(table_);
 }
 
+// The connection stays open from one result to the next; it is opened again
+// when the name now leads to another file (removed, replaced, or a new working
+// folder), so nothing is ever written into a file that is no longer kyozai's.
 void TableQuery::connectFile() {
     const QString path = filePath();
     QSqlDatabase db = database();
@@ -158,11 +144,11 @@ void TableQuery::connectFile() {
     openFile_ = fileIdentity(path);
 }
 
+// The result goes with the file it was read from.
 void TableQuery::disconnectFile() noexcept {
+    closeResult();
     if (transactionOpen_) {
-        // The engine rolls back what was not committed, so the result no
-        // longer matches the table.
-        closeResult();
+        // The engine rolls back what was not committed.
         transactionOpen_ = false;
         endResetModel();
     }
@@ -187,87 +173,14 @@ QSqlQuery& TableQuery::prepared(std::optional<QSqlQuery>& slot, const std::funct
     return *slot;
 }
 
-QString TableQuery::readStatement(const QString& columns) const {
-    if (access_ == TableAccess::ReadOnly)
-        return statement_;
-    // The rowid rides along in front of the fields, so a delete finds its row
-    // by key instead of by comparing every field.
+QString TableQuery::keyStatement() const {
     static const QRegularExpression shape(QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\w+)\\b"),
                                           QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = shape.match(statement_);
     if (!match.hasMatch() || match.captured(1).compare(table_, Qt::CaseInsensitive) != 0)
         throw PorunaError(QStringLiteral("%1: a query that changes %2 reads \"select * from %2\"")
                               .arg(objectName(), table_));
-    return QStringLiteral("select %1 from ").arg(columns) + statement_.mid(match.capturedStart(1));
-}
-
-// The statement read page by page; after a failure it is prepared again on a
-// fresh connection. Inside a transaction the model is being reset, so no view
-// reads a row: the cursor needs only the keys.
-QSqlQuery& TableQuery::pageQuery() {
-    const bool keysOnly = transactionOpen_;
-    return prepared(
-        keysOnly ? statements_->keys : statements_->page,
-        [this, keysOnly] {
-            return readStatement(keysOnly ? QStringLiteral("rowid") : QStringLiteral("rowid, *")) +
-                   QStringLiteral("\nLIMIT ? OFFSET ?");
-        },
-        Failure::Read);
-}
-
-void TableQuery::forgetStatement() {
-    statements_->count.reset();
-    statements_->page.reset();
-    statements_->keys.reset();
-    statements_->insert.reset();
-}
-
-TableQuery::Reading TableQuery::readResult() {
-    readStatement(
-        QStringLiteral("rowid")); // a live query that cannot key its rows fails before touching the file
-    connectFile();
-    Reading reading;
-    // Taken first: a change committed elsewhere while the rows are counted
-    // makes the next reopen read them again.
-    reading.version = dataVersion();
-    QSqlQuery& count = prepared(
-        statements_->count, [&] { return QStringLiteral("SELECT count(*) FROM (%1)").arg(statement_); },
-        Failure::Read);
-    if (!count.exec() || !count.next()) {
-        const QSqlError error = count.lastError();
-        count.finish();
-        failAndRelease(Failure::Read, error);
-    }
-    reading.total = count.value(0).toInt();
-    count.finish();
-
-    // An empty page names the fields.
-    QSqlQuery& page = pageQuery();
-    page.bindValue(0, 0);
-    page.bindValue(1, 0);
-    if (!page.exec()) {
-        const QSqlError error = page.lastError();
-        page.finish();
-        failAndRelease(Failure::Read, error);
-    }
-    const QSqlRecord record = page.record();
-    for (int i = access_ == TableAccess::ReadWrite ? 1 : 0; i < record.count(); ++i)
-        reading.fields << record.fieldName(i);
-    page.finish();
-    return reading;
-}
-
-void TableQuery::showResult(const Reading& reading) {
-    beginResetModel();
-    fields_ = reading.fields;
-    rows_.clear();
-    total_ = reading.total;
-    current_ = 0;
-    pending_.reset();
-    fetchFailed_ = false;
-    resultVersion_ = reading.version;
-    open_ = true;
-    endResetModel();
+    return QStringLiteral("select rowid from ") + statement_.mid(match.capturedStart(1));
 }
 
 std::optional<qint64> TableQuery::dataVersion() {
@@ -281,110 +194,131 @@ std::optional<qint64> TableQuery::dataVersion() {
 }
 
 bool TableQuery::resultIsCurrent() {
-    if (!open_ || fetchFailed_ || !database().isOpen() || fileIdentity(filePath()) != openFile_)
+    if (!open_ || query().lastError().isValid() || !database().isOpen() ||
+        fileIdentity(filePath()) != openFile_)
         return false;
     const std::optional<qint64> now = dataVersion();
     return now && now == resultVersion_;
-}
-
-void TableQuery::open() {
-    if (!open_)
-        showResult(readResult());
 }
 
 void TableQuery::reopen(const QString& statement) {
     requireNoTransaction("reopen the query");
     if (statement == statement_ && resultIsCurrent()) {
         // Only this query changed the table since its result was read, and
-        // the result took in each of those changes: it is the table as it is.
+        // the result was read again after each change: it is the table as it is.
         current_ = 0;
         pending_.reset();
         return;
     }
     if (statement != statement_) {
         statement_ = statement;
-        forgetStatement();
+        statements_->keys.reset();
+        statements_->insert.reset();
     }
-    Reading reading;
     try {
-        reading = readResult();
+        readResult();
     } catch (...) {
         closeResult();
         throw;
     }
-    showResult(reading);
+}
+
+void TableQuery::readResult() {
+    if (access_ == TableAccess::ReadWrite)
+        keyStatement(); // a live query that cannot key its rows fails before touching the file
+    connectFile();
+    // Taken first: a change committed elsewhere while the rows are read makes
+    // the next reopen read them again.
+    const std::optional<qint64> version = dataVersion();
+    current_ = 0;
+    pending_.reset();
+    keys_.reset();
+    readRows();
+    resultVersion_ = version;
+}
+
+// Runs the statement into the model, which reads its first page at once: an
+// error there (a damaged file, say) ends the handler like any other. The views
+// hear of the new result once, with that page read.
+void TableQuery::readRows() {
+    QSqlQuery rows(database());
+    if (!rows.exec(statement_))
+        failAndRelease(Failure::Read, rows.lastError());
+    open_ = true;
+    beginResetModel();
+    setQuery(std::move(rows));
+    const QSqlError error = query().lastError();
+    endReset();
+    if (error.isValid())
+        failAndRelease(Failure::Read, error);
+}
+
+void TableQuery::endReset() noexcept {
+    telling_ = true;
+    endResetModel();
+    telling_ = false;
+}
+
+QSqlError TableQuery::fetchPage() {
+    telling_ = true;
+    QSqlQueryModel::fetchMore();
+    telling_ = false;
+    return query().lastError();
+}
+
+void TableQuery::readMore() {
+    if (const QSqlError error = fetchPage(); error.isValid())
+        failAndRelease(Failure::Read, error);
+}
+
+// Qt's model, never given a query, would have more to read.
+bool TableQuery::canFetchMore(const QModelIndex& parent) const {
+    return open_ && QSqlQueryModel::canFetchMore(parent);
+}
+
+// A view may ask for more rows while it is being told of a change, before the
+// views after it have heard of that change; the rows would reach those views
+// out of turn, or twice. It is left to ask again when it next lays out.
+void TableQuery::fetchMore(const QModelIndex& parent) {
+    if (telling_ || !canFetchMore(parent))
+        return;
+    if (const QSqlError error = fetchPage(); error.isValid()) {
+        const QString message = failureMessage(Failure::Read, error);
+        QMetaObject::invokeMethod(
+            this, [message] { reportFailure(message); }, Qt::QueuedConnection);
+    }
+}
+
+QList<qint64>& TableQuery::keys() {
+    if (!keys_) {
+        QSqlQuery& read = prepared(
+            statements_->keys, [this] { return keyStatement(); }, Failure::Read);
+        QList<qint64> found;
+        if (read.exec())
+            while (read.next())
+                found << read.value(0).toLongLong();
+        const QSqlError error = read.lastError();
+        read.finish();
+        if (error.isValid())
+            failAndRelease(Failure::Read, error);
+        keys_ = std::move(found);
+    }
+    return *keys_;
 }
 
 void TableQuery::closeResult() noexcept {
     if (!open_)
         return;
-    // Inside a transaction the model is being reset already.
-    if (!transactionOpen_)
-        beginResetModel();
-    fields_.clear();
-    rows_.clear();
-    total_ = 0;
+    clear();
+    keys_.reset();
     current_ = 0;
     pending_.reset();
     open_ = false;
-    if (!transactionOpen_)
-        endResetModel();
 }
 
 void TableQuery::close() {
     closeResult();
     disconnectFile();
-}
-
-void TableQuery::fetchThrough(int row) {
-    const int have = static_cast<int>(rows_.size());
-    if (!open_ || row < have || have >= total_)
-        return;
-    const int want = std::min(total_ - have, std::max({row + 1 - have, have, firstPage}));
-    const bool keyed = access_ == TableAccess::ReadWrite;
-    QSqlQuery& page = pageQuery();
-    page.bindValue(0, want);
-    page.bindValue(1, removing_ ? have - 1 : have);
-    if (!page.exec()) {
-        const QSqlError error = page.lastError();
-        page.finish();
-        failAndRelease(Failure::Read, error);
-    }
-    const int width = transactionOpen_ ? 0 : static_cast<int>(fields_.size());
-    while (page.next()) {
-        Row r;
-        int column = 0;
-        if (keyed)
-            r.key = page.value(column++).toLongLong();
-        r.values.reserve(width);
-        for (int i = 0; i < width; ++i)
-            r.values << page.value(column++);
-        rows_ << r;
-    }
-    const QSqlError error = page.lastError();
-    page.finish();
-    if (error.isValid())
-        failAndRelease(Failure::Read, error);
-}
-
-const TableQuery::Row* TableQuery::rowAt(int row) const {
-    if (row < rows_.size())
-        return &rows_.at(row);
-    if (fetchFailed_ || !open_)
-        return nullptr;
-    auto* self = const_cast<TableQuery*>(this);
-    try {
-        self->fetchThrough(row);
-    } catch (const PorunaError& error) {
-        // Called while a grid paints: the report waits for the event loop,
-        // and the rest of the result shows empty until the next requery.
-        fetchFailed_ = true;
-        const QString message = error.message();
-        QMetaObject::invokeMethod(
-            self, [message] { reportFailure(message); }, Qt::QueuedConnection);
-        return nullptr;
-    }
-    return row < rows_.size() ? &rows_.at(row) : nullptr;
 }
 
 void TableQuery::requireOpen(const char* operation) const {
@@ -408,6 +342,22 @@ void TableQuery::first() {
     current_ = 0;
 }
 
+// A query that changes its table counts its rows by their keys, which follow
+// its changes even inside a transaction; a read-only one by the rows read.
+bool TableQuery::eof() {
+    if (!open_)
+        return true;
+    if (access_ == TableAccess::ReadWrite)
+        return current_ >= keys().size();
+    while (current_ >= rowCount() && canFetchMore())
+        readMore();
+    return current_ >= rowCount();
+}
+
+int TableQuery::currentRow() {
+    return eof() ? -1 : current_;
+}
+
 void TableQuery::runChange(QSqlQuery& query) {
     if (!query.exec()) {
         const QSqlError error = query.lastError();
@@ -421,33 +371,23 @@ void TableQuery::deleteCurrent() {
     requireWritable("delete a row");
     if (eof())
         throw PorunaError(QStringLiteral("%1: there is no row to delete").arg(objectName()));
-    fetchThrough(current_);
-    if (current_ >= rows_.size())
-        throw PorunaError(QStringLiteral("%1: the table changed while it was open").arg(objectName()));
     QSqlQuery& remove = prepared(
         statements_->remove,
         [this] { return QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)); },
         Failure::Write);
-    remove.bindValue(0, rows_.at(current_).key);
+    remove.bindValue(0, keys_->at(current_));
     runChange(remove);
-    // Views told of the removal may still read rows; the buffer holds one the
-    // file has lost, which paging must not count.
-    removing_ = true;
+    keys_->removeAt(current_);
     if (!transactionOpen_)
-        beginRemoveRows({}, current_, current_);
-    rows_.removeAt(current_);
-    --total_;
-    removing_ = false;
-    if (!transactionOpen_)
-        endRemoveRows();
+        readRows();
 }
 
 void TableQuery::append() {
     requireWritable("append a row");
-    pending_ = QVariantList(fields_.size());
+    pending_ = QVariantList(record().count());
 }
 
-void TableQuery::setPendingField(int position, const QVariant& value) {
+void TableQuery::setField(int position, const QVariant& value) {
     requireWritable("set a field");
     if (!pending_)
         throw PorunaError(QStringLiteral("%1: a field can only be set on an appended row").arg(objectName()));
@@ -457,14 +397,6 @@ void TableQuery::setPendingField(int position, const QVariant& value) {
     (*pending_)[position] = value;
 }
 
-void TableQuery::setField(int position, int value) {
-    setPendingField(position, value);
-}
-
-void TableQuery::setField(int position, const QString& value) {
-    setPendingField(position, value);
-}
-
 void TableQuery::post() {
     requireWritable("post a row");
     if (!pending_)
@@ -472,10 +404,11 @@ void TableQuery::post() {
     QSqlQuery& insert = prepared(
         statements_->insert,
         [this] {
+            const QSqlRecord fields = record();
             QStringList names;
             QStringList marks;
-            for (const QString& field : fields_) {
-                names << quoted(field);
+            for (int i = 0; i < fields.count(); ++i) {
+                names << quoted(fields.fieldName(i));
                 marks << QStringLiteral("?");
             }
             return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -485,23 +418,16 @@ void TableQuery::post() {
     for (int i = 0; i < pending_->size(); ++i)
         insert.bindValue(i, pending_->at(i));
     runChange(insert);
-    // A new rowid is the largest, so the row ends the result; it is read from
-    // the file like any other, with the values the table made of the fields.
-    const int row = total_;
-    if (!transactionOpen_)
-        beginInsertRows({}, row, row);
-    ++total_;
-    if (!transactionOpen_)
-        endInsertRows();
     pending_.reset();
-    current_ = row;
+    // The new row's key is read with the others when the cursor next needs them.
+    keys_.reset();
+    if (!transactionOpen_)
+        readRows();
 }
 
 void TableQuery::beginTransaction() {
     requireWritable("begin a transaction");
     requireNoTransaction("begin a transaction");
-    if (!database().isOpen())
-        connectFile();
     QSqlDatabase db = database();
     if (!db.transaction())
         failAndRelease(Failure::Write, db.lastError());
@@ -518,9 +444,14 @@ void TableQuery::commitTransaction() {
     if (!db.commit())
         fail(Failure::Write, db.lastError()); // still open: the scope rolls it back
     transactionOpen_ = false;
-    // Rows read inside it carry keys only; views read them again as needed.
-    rows_.clear();
-    endResetModel();
+    // The views' reset ends on the rows as the transaction left them.
+    try {
+        readRows();
+    } catch (...) {
+        endReset();
+        throw;
+    }
+    endReset();
 }
 
 void TableQuery::rollbackTransaction() noexcept {
@@ -537,32 +468,11 @@ void TableQuery::rollbackTransaction() noexcept {
         disconnectFile();
 }
 
-int TableQuery::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : total_;
-}
-
-int TableQuery::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(fields_.size());
-}
-
 QVariant TableQuery::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= total_ || index.column() >= fields_.size())
-        return {};
-    if (role != Qt::DisplayRole && role != Qt::EditRole)
-        return {};
-    const Row* row = rowAt(index.row());
-    if (!row || index.column() >= row->values.size())
-        return {};
-    const QVariant& value = row->values.at(index.column());
-    if (role == Qt::DisplayRole)
-        return value.isNull() ? QVariant() : QVariant(value.toString());
-    return value;
-}
-
-QVariant TableQuery::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < fields_.size())
-        return fields_.at(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
+    if (role != Qt::DisplayRole)
+        return QSqlQueryModel::data(index, role);
+    const QVariant value = QSqlQueryModel::data(index, Qt::EditRole);
+    return value.isNull() ? QVariant() : QVariant(value.toString());
 }
 
 TableTransaction::TableTransaction(TableQuery& query) : query_(query) {
@@ -580,7 +490,7 @@ void TableTransaction::commit() {
 }
 
 DataSource::DataSource(const QString& name, TableQuery* query, QObject* parent)
-    : QIdentityProxyModel(parent), query_(query) {
+    : QIdentityProxyModel(parent) {
     setObjectName(name);
     setSourceModel(query);
 }

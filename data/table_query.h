@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QIdentityProxyModel>
 #include <QList>
+#include <QSqlQueryModel>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -16,115 +15,104 @@ class QSqlQuery;
 
 enum class TableAccess { ReadOnly, ReadWrite };
 
-// A query over one table of the lesson tables folder. Each table lives in its
-// own SQLite file, kyozai/<table>.db, named relative to the working directory.
-// The file is opened with mode=ro or mode=rw, never created: a missing folder
-// or file is the engine's error, not a fresh empty table.
+// A query over one table of the lesson tables folder, with a cursor, offered
+// to the grids as Qt's query model. Each table lives in its own SQLite file,
+// kyozai/<table>.db, named relative to the working directory. The file is
+// opened with mode=ro or mode=rw, never created: a missing folder or file is
+// the engine's error, not a fresh empty table.
 //
-// The result is read lazily: open() only counts its rows (the engine counts a
-// table's rows from its pages, which stay cached while the file stays open),
-// and rows are read in growing pages when the cursor or a grid first needs
-// them. It is offered as a model for the grids with its full row count from
-// the start, and follows every change made through the query. reopen() keeps
-// a result that is still the table's, so a requery after the query's own
-// changes reads nothing at all.
+// The model reads the result lazily: its first page when the statement runs,
+// the next when a grid scrolls to the last row read. Until a result is read to
+// its end the engine keeps its read lock on the file, so another program's
+// write to that file waits meanwhile. reopen() keeps a result that is still
+// the table's, so a requery after the query's own changes reads nothing.
 //
-// A ReadWrite query reads "select * from <its table> ..." and also carries each
-// row's rowid, so the cursor changes exactly the row it stands on. Outside a
+// A ReadWrite query reads "select * from <its table> ..."; its cursor knows
+// the rows by rowid, so it changes exactly the row it stands on. Outside a
 // TableTransaction every delete and every post is its own committed
 // transaction: it is in the file once the call returns, and stays there
-// through a crash or a power cut (rollback journal, synchronous=EXTRA). Every
-// failure throws PorunaError with the engine's own message.
-class TableQuery final : public QAbstractTableModel {
+// through a crash or a power cut (rollback journal, synchronous=EXTRA), and
+// the result is read again for the views. Every failure throws PorunaError
+// with the engine's own message.
+class TableQuery final : public QSqlQueryModel {
     Q_OBJECT
 public:
     TableQuery(const QString& name, const QString& table, TableAccess access, QObject* parent = nullptr);
     ~TableQuery() override;
 
-    QString table() const { return table_; }
-    // The database name as handed to the engine, e.g. "file:kyozai/kazu.db?mode=ro".
-    QString databaseName() const;
-
-    // A single SELECT without LIMIT (the query pages with its own), set by
-    // reopen(); the file stays open for the next open(), which checks it is
-    // still the same file.
+    // A single SELECT, set by reopen(); the file stays open for the next
+    // one, which checks it is still the same file.
     QString statement() const { return statement_; }
 
-    // Runs the statement (counting its rows, reading none yet); the cursor
-    // stands on the first row. Opening an open query does nothing.
-    void open();
-    // Closes the result, sets the statement and opens it, in one step that
-    // the views see as one reset. When the statement is the same and no other
-    // connection committed to the file since the result was read (so it holds
-    // every change, all made through this query), the result stands and only
-    // the cursor goes back to the first row: a drill answer costs no reading.
+    // Sets the statement and runs it, in one step that the views see as one
+    // reset; the cursor stands on the first row. When the statement is the
+    // same and no other connection committed to the file since the result
+    // was read (so it holds every change, all made through this query), the
+    // result stands and only the cursor goes back: the requery before each
+    // drill answer reads nothing.
     void reopen(const QString& statement);
-    // Closes the result and lets go of the file, so the next open() finds the
-    // folder as it is then.
+    // Closes the result and lets go of the file, so the next reopen() finds
+    // the folder as it is then.
     void close();
-    bool isOpen() const { return open_; }
 
     // --- the cursor ---
     void first();
     // Past the last row; at once on an empty result.
-    bool eof() const { return current_ >= total_; }
-    int currentRow() const { return eof() ? -1 : current_; }
+    bool eof();
+    int currentRow();
     // Deletes the current row from the table; the next row becomes current.
     void deleteCurrent();
     // Starts a new row with every field empty; post() writes it.
     void append();
-    void setField(int position, int value);
-    void setField(int position, const QString& value);
-    // Writes the appended row at the end of the result; it becomes current.
+    void setField(int position, const QVariant& value);
+    // Writes the appended row at the end of the table; the cursor stays.
     void post();
 
     // --- the model ---
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    // Reads the rows up to the one asked for when they are not read yet. A
-    // failure then cannot end a handler: the row shows empty and the standard
-    // error report follows from the event loop.
+    // A field shows as the engine's text (a number without grouping), an
+    // empty field as nothing.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // The field names, which the grids pick their columns by.
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Asked by a grid as it scrolls, where a failure cannot end a handler:
+    // the standard error report follows from the event loop, and the rest of
+    // the result stays unread until the next requery. Asked while the views
+    // are being told of a change, it reads nothing.
+    void fetchMore(const QModelIndex& parent = {}) override;
+    bool canFetchMore(const QModelIndex& parent = {}) const override;
 
 private:
     friend class TableTransaction;
-    struct Row {
-        qint64 key = 0; // the rowid, on a ReadWrite query
-        QVariantList values;
-    };
     struct Statements;
-    struct Reading;
     enum class Failure { Open, Read, Write };
+    using QSqlQueryModel::setQuery;
 
     // The query's connection; invalid until connectFile() first makes it.
     QSqlDatabase database() const;
     QSqlDatabase addConnection() const;
     void connectFile();
     void disconnectFile() noexcept;
-    // The live query's statement with its rowid: columns "rowid, *" or "rowid".
-    QString readStatement(const QString& columns) const;
-    void forgetStatement();
     QString filePath() const;
-    Reading readResult();
-    void showResult(const Reading& reading);
+    // The statement with its rowid alone, for the cursor's keys.
+    QString keyStatement() const;
+    void readResult();
+    void readRows();
+    // Ends a reset of the views; see fetchMore().
+    void endReset() noexcept;
+    // Reads the model's next page; the engine's error, if reading failed.
+    QSqlError fetchPage();
+    void readMore();
+    QList<qint64>& keys();
     std::optional<qint64> dataVersion();
     bool resultIsCurrent();
-    QSqlQuery& pageQuery();
-    // Reads rows from the file until row `row` is read (or the result ends).
-    void fetchThrough(int row);
-    const Row* rowAt(int row) const;
     void requireOpen(const char* operation) const;
     void requireWritable(const char* operation) const;
     void requireNoTransaction(const char* operation) const;
-    void setPendingField(int position, const QVariant& value);
     void closeResult() noexcept;
     // The statement in the slot, prepared on first use.
     QSqlQuery& prepared(std::optional<QSqlQuery>& slot, const std::function<QString()>& sql, Failure failure);
     // Runs a prepared statement whose values are bound; outside a
     // transaction the engine commits it before this returns.
     void runChange(QSqlQuery& query);
+    QString failureMessage(Failure failure, const QSqlError& error) const;
     [[noreturn]] void fail(Failure failure, const QSqlError& error) const;
     [[noreturn]] void failAndRelease(Failure failure, const QSqlError& error);
 
@@ -137,14 +125,13 @@ private:
     TableAccess access_;
     QString statement_;
     bool open_ = false;
-    QStringList fields_;
-    QList<Row> rows_; // the first rows of the result, as far as they were read
-    int total_ = 0;   // rows in the result
     int current_ = 0;
+    // The rowids of the result, read when the cursor first needs them; the
+    // cursor's own deletes keep them true.
+    std::optional<QList<qint64>> keys_;
     std::optional<QVariantList> pending_;
     bool transactionOpen_ = false;
-    bool removing_ = false; // the current row is gone from the file, not yet from rows_
-    mutable bool fetchFailed_ = false;
+    bool telling_ = false; // the views are being told of a change
     std::unique_ptr<Statements> statements_;
     std::optional<qint64> resultVersion_;
     // Which file the connection has open: device and inode.
@@ -155,7 +142,7 @@ private:
 // the table together when commit() returns, or not at all. The scope rolls
 // back when it ends without commit() (a failing change threw), and the engine
 // rolls back when the program dies first. After a rollback the query's result
-// is closed, since it no longer matches the table; the next open reads it.
+// is closed, since it no longer matches the table; the next reopen reads it.
 // While the scope is open the query keeps its statement (no requery), and its
 // views see the outcome once, when the scope ends.
 //
@@ -183,8 +170,4 @@ class DataSource final : public QIdentityProxyModel {
     Q_OBJECT
 public:
     DataSource(const QString& name, TableQuery* query, QObject* parent = nullptr);
-    TableQuery* query() const { return query_; }
-
-private:
-    TableQuery* query_;
 };

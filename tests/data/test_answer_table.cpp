@@ -83,8 +83,11 @@ QStringList fillRows(int rows) {
     return lines;
 }
 
-// Every row the query offers, read through its model as a grid reads it.
-QList<QVariantList> shownRows(const QAbstractItemModel& model) {
+// Every row the query offers, read through its model as a grid reads it:
+// scrolled to the end, so it fetches every row the model has not read yet.
+QList<QVariantList> shownRows(QAbstractItemModel& model) {
+    while (model.canFetchMore({}))
+        model.fetchMore({});
     QList<QVariantList> rows;
     for (int r = 0; r < model.rowCount(); ++r) {
         QVariantList row;
@@ -319,6 +322,7 @@ private slots:
     void resultStaysTrueToTheFile_data();
     void resultStaysTrueToTheFile();
     void gridShowsEveryRowAfterManyAnswers();
+    void readFailureWhileAGridScrollsGoesToTheReport();
     void failedEmptyingLeavesTheTableUntouched_data();
     void failedEmptyingLeavesTheTableUntouched();
     void programDyingMidwayLosesNoAnswerAndHalvesNoEmptying_data();
@@ -425,6 +429,21 @@ void AnswerTableTest::gridShowsEveryRowAfterManyAnswers() {
     QCOMPARE(grid.verticalHeader()->count(), 503);
     QCOMPARE(grid.model()->index(502, 1).data().toString(), QStringLiteral("\u3000503 + 5"));
     QCOMPARE(grid.model()->index(250, 0).data().toString(), QStringLiteral("251"));
+}
+
+void AnswerTableTest::readFailureWhileAGridScrollsGoesToTheReport() {
+    fill(dorill(), 600);
+    data_->RequeryDorill();
+    QVERIFY(data_->DorillQuery->canFetchMore());
+    // The rows not read yet are gone from the file under the open result.
+    QVERIFY(QFile::resize(dorill(), QFileInfo(dorill()).size() / 2));
+    data_->DataSource2->fetchMore({}); // as a grid scrolled to its last row asks
+    QVERIFY(platform_->boxes->shown.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(platform_->boxes->shown.size(), 1);
+    QVERIFY2(platform_->boxes->shown.first().startsWith("error: kyozai の dorill.db が よめません。\n"),
+             qPrintable(platform_->boxes->shown.first()));
+    QVERIFY(!data_->DorillQuery->canFetchMore());
 }
 
 void AnswerTableTest::failedEmptyingLeavesTheTableUntouched_data() {
