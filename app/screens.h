@@ -2,31 +2,11 @@
 
 class TDataModule1;
 class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TForm9;
-class TForm10;
-class TForm11;
-class TForm12;
-class TForm13;
 
-// The one instance of each screen, from start-up to exit.
+// The data module and the menu, from start-up to exit.
 extern TDataModule1* DataModule1;
 extern TForm1* Form1;
-extern TForm2* Form2;
-extern TForm3* Form3;
-extern TForm4* Form4;
-extern TForm5* Form5;
-extern TForm6* Form6;
-extern TForm7* Form7;
-extern TForm8* Form8;
-extern TForm9* Form9;
-extern TForm10* Form10;
-extern TForm11* Form11;
-extern TForm12* Form12;
-extern TForm13* Form13;
+
+// The one instance of each topic screen, made by start-up from the table of
+// screens and ended at shut-down; nullptr outside that time.
+template <typename Screen> inline Screen* theScreen = nullptr;

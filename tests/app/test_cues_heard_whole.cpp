@@ -26,7 +26,7 @@ namespace {
 int playCues(int argc, char** argv) {
     QApplication application(argc, argv);
     startUp();
-    LessonScreen* screen = Form3;
+    LessonScreen* screen = theScreen<TForm3>;
     const auto asked = [](const char* how) {
         std::printf("%s %s\n", how, qPrintable(MediaPlayer::cuePlayer()->fileName()));
     };

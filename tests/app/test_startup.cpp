@@ -8,6 +8,8 @@
 #include "controls/status_bar.h"
 #include "core/lesson_state.h"
 #include "core/media_device.h"
+#include "lessons/drills/multiplication_drill.h"
+#include "lessons/numbers/numbers_to_10000.h"
 #include "tests/support/program.h"
 #include "ui/screen_frame.h"
 
@@ -86,14 +88,15 @@ void StartupTest::programBuildsItsLessonScreensAfterTheMenusFirstPaint() {
     // Taken at start, so nothing the program starts inherits it.
     QVERIFY(!qEnvironmentVariableIsSet("PORUNA_START_PROBLEM"));
     QTest::qWait(50);
-    QVERIFY2(!Form2 && !Form13 && platform.boxes->shown.isEmpty(), "nothing before the menu was up");
+    QVERIFY2(!theScreen<TForm2> && !theScreen<TForm13> && platform.boxes->shown.isEmpty(),
+             "nothing before the menu was up");
     if (clickedFirst) {
         whileModal([] { QApplication::activeModalWidget()->close(); });
         Form1->findChild<TCuteButton*>("CuteButton14")->click();
     } else {
         Form1->show();
     }
-    QTRY_VERIFY(Form13);
+    QTRY_VERIFY(theScreen<TForm13>);
     QStringList order;
     for (QObject* child : Form1->children())
         if (qobject_cast<ScreenFrame*>(child))

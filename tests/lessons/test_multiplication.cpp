@@ -52,7 +52,9 @@ private slots:
 private:
     // The program, started by the tests that drive the screen.
     void start();
-    QColor colour(int label) const { return Form12->label(label)->palette().color(QPalette::WindowText); }
+    QColor colour(int label) const {
+        return theScreen<TForm12>->label(label)->palette().color(QPalette::WindowText);
+    }
     QStringList cues() const { return playedCues(*program_->platform.media); }
     ScriptedRandom* random() const { return program_->platform.random; }
     std::unique_ptr<TempKyozai> folder_;
@@ -428,7 +430,7 @@ void MultiplicationTest::start() {
     folder_ = std::make_unique<TempKyozai>();
     program_ = std::make_unique<StartedProgram>();
     lessonState().soundsEnabled = 1;
-    d_ = std::make_unique<LessonDriver>(Form12);
+    d_ = std::make_unique<LessonDriver>(theScreen<TForm12>);
 }
 
 void MultiplicationTest::cleanup() {
@@ -498,7 +500,8 @@ void MultiplicationTest::studyThenTestCycle() {
     QCOMPARE(d_->caption(3), prompts[1]);
     QTEST(d_->caption(4), "problem");
     QVERIFY(!d_->enabled(4) && !d_->enabled(5));
-    QTEST((QStringList{Form12->comboBox(3)->text(), Form12->comboBox(2)->text()}), "captions");
+    QTEST((QStringList{theScreen<TForm12>->comboBox(3)->text(), theScreen<TForm12>->comboBox(2)->text()}),
+          "captions");
     QFETCH(QStringList, picks);
     d_->run(picks + QStringList{"pick 4 0"});
     QTEST(d_->caption(5), "equation");
@@ -508,12 +511,12 @@ void MultiplicationTest::studyThenTestCycle() {
     QCOMPARE(cues(), QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
                          QStringList(picks.size(), "bun.wav") +
                          QStringList{right ? "pinpon.wav" : "bubuu.wav"});
-    QVERIFY(d_->enabled(4) && !d_->enabled(5) && Form12->comboBox(2)->isVisible());
+    QVERIFY(d_->enabled(4) && !d_->enabled(5) && theScreen<TForm12>->comboBox(2)->isVisible());
     QCOMPARE(d_->caption(3), next);
 
     // Back to study: the board stays, and the kinds start again from the first.
     d_->act("mode");
-    QVERIFY(!d_->caption(7).isEmpty() && Form12->comboBox(2)->isVisible() && d_->enabled(4));
+    QVERIFY(!d_->caption(7).isEmpty() && theScreen<TForm12>->comboBox(2)->isVisible() && d_->enabled(4));
     random()->script(draws);
     d_->act("next");
     QTEST(d_->caption(4), "problem");
@@ -521,7 +524,7 @@ void MultiplicationTest::studyThenTestCycle() {
 
 void MultiplicationTest::kukuListIsReadAgainAndHasNoTest() {
     start();
-    auto* grid = Form12->findChild<DataGrid*>("DBGrid1");
+    auto* grid = theScreen<TForm12>->findChild<DataGrid*>("DBGrid1");
     lessonState().menuItem = 4; // left by another screen: every showing starts from item 1
     d_->act("open");
     QCOMPARE(lessonState().menuItem, 1);
@@ -540,14 +543,14 @@ void MultiplicationTest::kukuListIsReadAgainAndHasNoTest() {
     d_->act("mode");
     QCOMPARE(program_->platform.boxes->shown, QStringList{"information: このメニューには テストは ないよ。"});
     QCOMPARE(lessonState().mode, StudyMode);
-    QCOMPARE(Form12->cuteButton(3)->caption(), QStringLiteral("べんきょう"));
+    QCOMPARE(theScreen<TForm12>->cuteButton(3)->caption(), QStringLiteral("べんきょう"));
     QVERIFY(grid->isVisible() && !d_->enabled(4));
     QCOMPARE(cues().size(), played);
 }
 
 void MultiplicationTest::chartQuestionIsAnsweredInItsCell() {
     start();
-    auto* panel = Form12->findChild<QWidget*>("Panel1");
+    auto* panel = theScreen<TForm12>->findChild<QWidget*>("Panel1");
     d_->run({"open", "menu 2"});
     QVERIFY(panel->isVisible() && !d_->enabled(4));
     QCOMPARE(panel->geometry(), QRect(176, 128, 424, 404));
@@ -559,7 +562,7 @@ void MultiplicationTest::chartQuestionIsAnsweredInItsCell() {
     d_->run({"mode", "next"});
     QVERIFY(panel->isVisible() && d_->caption(6).isEmpty());
     QCOMPARE(d_->caption(37) + d_->caption(107), QStringLiteral("?2 x 3 ="));
-    QCOMPARE(Form12->label(107)->pos(), QPoint(328, 550));
+    QCOMPARE(theScreen<TForm12>->label(107)->pos(), QPoint(328, 550));
     QCOMPARE(colour(37), QColor(255, 0, 0));
     QCOMPARE(d_->caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
 
@@ -579,7 +582,7 @@ void MultiplicationTest::chartQuestionIsAnsweredInItsCell() {
     d_->run({"menu 2"});
     QCOMPARE(d_->caption(96) + d_->caption(107), QStringLiteral("64"));
     QCOMPARE(colour(96), QColor(255, 0, 0));
-    QCOMPARE(Form12->label(107)->pos(), QPoint(616, 550));
+    QCOMPARE(theScreen<TForm12>->label(107)->pos(), QPoint(616, 550));
 }
 
 QTEST_MAIN(MultiplicationTest)

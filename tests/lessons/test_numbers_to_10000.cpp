@@ -44,8 +44,8 @@ private:
     std::unique_ptr<StartedProgram> program_;
     std::unique_ptr<LessonDriver> d_;
     ScriptedRandom* random() const { return program_->platform.random; }
-    DataGrid* grid() const { return Form2->findChild<DataGrid*>("DBGrid1"); }
-    QPlainTextEdit* memo() const { return Form2->findChild<QPlainTextEdit*>("Memo1"); }
+    DataGrid* grid() const { return theScreen<TForm2>->findChild<DataGrid*>("DBGrid1"); }
+    QPlainTextEdit* memo() const { return theScreen<TForm2>->findChild<QPlainTextEdit*>("Memo1"); }
 };
 
 // --- the problems, without a window ---
@@ -128,7 +128,7 @@ void NumbersTo10000Test::init() {
     folder_ = std::make_unique<TempKyozai>();
     program_ = std::make_unique<StartedProgram>();
     lessonState().soundsEnabled = 1;
-    d_ = std::make_unique<LessonDriver>(Form2);
+    d_ = std::make_unique<LessonDriver>(theScreen<TForm2>);
 }
 
 void NumbersTo10000Test::cleanup() {
@@ -221,8 +221,8 @@ void NumbersTo10000Test::testModeJudgesTheFiveDigitLists() {
     // The child may skip to another problem without answering.
     QVERIFY(d_->enabled(4) && !d_->enabled(5));
     for (int list = 2; list <= 7; ++list) {
-        QVERIFY(Form2->comboBox(list)->isVisible());
-        QCOMPARE(Form2->comboBox(list)->itemIndex(), -1);
+        QVERIFY(theScreen<TForm2>->comboBox(list)->isVisible());
+        QCOMPARE(theScreen<TForm2>->comboBox(list)->itemIndex(), -1);
     }
 
     d_->run(picks + QStringList{"pick 2 0"});
@@ -256,14 +256,14 @@ void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind() {
     random()->script(draws);
     d_->run({"open", "mode"});
     QCOMPARE(lessonState().mode, TestMode);
-    QCOMPARE(Form2->cuteButton(3)->caption(), QStringLiteral("テスト"));
+    QCOMPARE(theScreen<TForm2>->cuteButton(3)->caption(), QStringLiteral("テスト"));
     QVERIFY(d_->enabled(4));
     QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
 
     d_->run({"next"});
     QTEST(d_->caption(3), "question");
     QFETCH(QString, mark);
-    QCOMPARE(Form2->comboBox(2)->isVisible(), !mark.isEmpty());
+    QCOMPARE(theScreen<TForm2>->comboBox(2)->isVisible(), !mark.isEmpty());
     if (mark.isEmpty()) {
         QCOMPARE(d_->caption(2), QStringLiteral("メニューを えらんでね！"));
     } else {
@@ -275,11 +275,11 @@ void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind() {
     d_->run({"mode"});
     QCOMPARE(lessonState().mode, StudyMode);
     QCOMPARE(d_->caption(2), QStringLiteral("「メニュー」を えらんでね！"));
-    QVERIFY(Form2->comboBox(2)->isHidden());
+    QVERIFY(theScreen<TForm2>->comboBox(2)->isHidden());
 }
 
 void NumbersTo10000Test::hintDependsOnTheEntry() {
-    TCuteButton* hint = Form2->cuteButton(6);
+    TCuteButton* hint = theScreen<TForm2>->cuteButton(6);
     lessonState().mode = TestMode;
     d_->run({"open"});
     QCOMPARE(lessonState().mode, StudyMode);
@@ -350,7 +350,7 @@ void NumbersTo10000Test::placeValueHintShowsTheExamplesAboveZeroInOrder() {
     d_->run({"hint", "back", "open"});
     QVERIFY(grid()->isHidden());
     QCOMPARE(lessonState().hintShown, 0);
-    QVERIFY(!Form2->cuteButton(6)->isEnabled());
+    QVERIFY(!theScreen<TForm2>->cuteButton(6)->isEnabled());
 }
 
 void NumbersTo10000Test::placeValueHintWithoutTablesReportsAndShowsNothing() {
