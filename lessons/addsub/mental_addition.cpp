@@ -7,18 +7,6 @@
 #include "lessons/addsub/mental_addition_problems.h"
 #include "ui/screen_builder.h"
 
-namespace {
-const QStringList hintLines = {
-    QString(),
-    QStringLiteral("　たし算の しかたは、まず、おなじくらい "),
-    QStringLiteral("　どうしをたし、つぎに、それらを あわせ"),
-    QStringLiteral("　ればいいよ。"),
-    QString(),
-    QStringLiteral("　これを あん算で できれば あん算でやり、"),
-    QStringLiteral("　できなければ ひっ算で すればいいよ。"),
-};
-} // namespace
-
 TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), QStringLiteral("ポルナ")) {
     addTitle(QStringLiteral("Shape1"), QRect(56, 22, 225, 41), QPoint(72, 30),
              QStringLiteral("たし算：あん算"));
@@ -41,8 +29,8 @@ TForm3::TForm3(QWidget* parent) : LessonScreen(parent, QStringLiteral("Form3"), 
                        {DigitPlace::Tens, 3, {856, 222, 25, 225}},
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       7, QRect(905, 222, 25, 65));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), hintLines, look::rounded(19),
-                        look::navy),
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), mentalAdditionHint(),
+                        look::rounded(19), look::navy),
             152, SoundCue::Hint);
     addStatusBar(600);
     workLabels_ = {{4, 6}};
