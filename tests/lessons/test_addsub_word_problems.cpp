@@ -384,52 +384,52 @@ void AddSubWordProblemsTest::studyCycleDrawsTheDiagramStepByStep() {
     QFETCH(QStringList, diagram);
     QFETCH(QString, letters);
     diagram << diagram[1] + u' ' + letters << diagram[1] + u' ' + letters; // step 3, then step 1 over it
-    Board b;
+    Board d;
     for (int k = 0; k < kind; ++k)
-        b.platform.random->script({12, 2});
-    b.act("open");
+        d.platform.random->script({12, 2});
+    d.act("open");
     for (int k = 1; k <= kind; ++k)
-        b.run(k < kind ? QStringList{"next", "answer", "answer", "answer"} : QStringList{"next"});
+        d.run(k < kind ? QStringList{"next", "answer", "answer", "answer"} : QStringList{"next"});
     QCOMPARE(lessonState().problemKind, kind);
     for (int press = 1; press <= 4; ++press) {
-        b.act("answer");
+        d.act("answer");
         const int step = (press - 1) % 3 + 1;
-        QCOMPARE(diagramOn(b), words(diagram[press - 1]));
-        QCOMPARE(b.caption(6).left(7), kind ? QStringLiteral("【ステップ%1】").arg(QChar(u'０' + step)) : "");
-        QCOMPARE(b.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 3 + 1));
+        QCOMPARE(diagramOn(d), words(diagram[press - 1]));
+        QCOMPARE(d.caption(6).left(7), kind ? QStringLiteral("【ステップ%1】").arg(QChar(u'０' + step)) : "");
+        QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 3 + 1));
     }
 }
 
 void AddSubWordProblemsTest::testModeJudgesEachKindsOwnAnswer() {
-    Board b;
+    Board d;
     for (int k = 0; k < 10; ++k)
-        b.platform.random->script({12, 2});          // a = 23, b = 5, s = 28
+        d.platform.random->script({12, 2});          // a = 23, b = 5, s = 28
     const QString asks = QStringLiteral("sasabbas"); // by kinds 1 … 8
     const QMap<QChar, int> value{{u's', 28}, {u'a', 23}, {u'b', 5}};
     const QMap<QChar, QString> equation{
         {u's', "こたえ：23 + 5 = 28"}, {u'a', "こたえ：28 - 5 = 23"}, {u'b', "こたえ：28 - 23 = 5"}};
     // Kind 1 in the study mode the last screen left; the rotation goes on in test mode.
     lessonState().mode = StudyMode;
-    b.run({"open", "next", "mode"});
+    d.run({"open", "next", "mode"});
     // Odd kinds get their own answer (b with 十 left unchosen), even kinds the
     // sum a + b, and the last problem nothing at all.
     const QString marks = QStringLiteral("×○×○×○○×");
     for (int problem = 0; problem < 8; ++problem) {
         const int kind = problem < 7 ? problem + 2 : 1;
-        b.act("next");
+        d.act("next");
         QCOMPARE(lessonState().problemKind, kind);
         const int number = problem == 7 ? -1 : kind % 2 ? value[asks[kind - 1]] : 28;
         if (number >= 10)
-            b.act(QStringLiteral("pick 3 %1").arg(number / 10));
+            d.act(QStringLiteral("pick 3 %1").arg(number / 10));
         if (number >= 0)
-            b.act(QStringLiteral("pick 2 %1").arg(number % 10));
-        b.act("pick 1 0");
-        QCOMPARE(b.caption(4), marks[problem]);
-        QCOMPARE(b.caption(6), equation[asks[kind - 1]]);
-        QVERIFY(b.enabled(4));
+            d.act(QStringLiteral("pick 2 %1").arg(number % 10));
+        d.act("pick 1 0");
+        QCOMPARE(d.caption(4), marks[problem]);
+        QCOMPARE(d.caption(6), equation[asks[kind - 1]]);
+        QVERIFY(d.enabled(4));
     }
     // Every showing starts the rotation over.
-    b.run({"back", "open", "next"});
+    d.run({"back", "open", "next"});
     QCOMPARE(lessonState().problemKind, 1);
 }
 

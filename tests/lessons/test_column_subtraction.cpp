@@ -15,8 +15,8 @@ const QList<int> draw105minus47{2, 5, 3, 5, 46}; // "３けたから"
 
 using Screen = ScreenAlone<TForm7>;
 
-bool shown(const Screen& t, const char* shape) {
-    return t.child<Shape>(shape)->isVisible();
+bool shown(const Screen& d, const char* shape) {
+    return d.child<Shape>(shape)->isVisible();
 }
 
 // Where each digit of a row is painted: the ink of each, on the screen.
@@ -255,48 +255,48 @@ void ColumnSubtractionTest::studyStepsMarkTheBorrow() {
     QFETCH(int, menu);
     QFETCH(QList<int>, draws);
     QFETCH(QStringList, boards);
-    Screen t;
-    QVERIFY(t.platform.media->events.isEmpty()); // not shown at creation
-    t.platform.random->script(draws);
-    t.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    Screen d;
+    QVERIFY(d.platform.media->events.isEmpty()); // not shown at creation
+    d.platform.random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
     const LessonState& s = lessonState();
-    QVERIFY(t.caption(4) == openSubtraction(s.operand1, s.operand2) && !t.enabled(4) && t.enabled(5));
+    QVERIFY(d.caption(4) == openSubtraction(s.operand1, s.operand2) && !d.enabled(4) && d.enabled(5));
     for (int press = 0; press < 4; ++press) {
-        t.act("answer");
-        const QString bars = QString(shown(t, "Shape2") ? "2" : "") + (shown(t, "Shape3") ? "3" : "");
-        QCOMPARE(QStringList({t.caption(9), t.caption(10), t.caption(13), bars}).join('|'), boards[press]);
-        QCOMPARE(t.caption(7) + t.caption(11) + t.caption(8),
+        d.act("answer");
+        const QString bars = QString(shown(d, "Shape2") ? "2" : "") + (shown(d, "Shape3") ? "3" : "");
+        QCOMPARE(QStringList({d.caption(9), d.caption(10), d.caption(13), bars}).join('|'), boards[press]);
+        QCOMPARE(d.caption(7) + d.caption(11) + d.caption(8),
                  QStringLiteral("%1-%2").arg(s.operand1).arg(s.operand2));
-        QVERIFY(shown(t, "Shape1") && t.enabled(4) == (press >= 2));
-        QCOMPARE(t.button(5)->caption(), QStringList({"ステップ２", "ステップ３", "ステップ１"})[press % 3]);
-        QCOMPARE(t.caption(4).endsWith(" = ?"), press < 2);
+        QVERIFY(shown(d, "Shape1") && d.enabled(4) == (press >= 2));
+        QCOMPARE(d.button(5)->caption(), QStringList({"ステップ２", "ステップ３", "ステップ１"})[press % 3]);
+        QCOMPARE(d.caption(4).endsWith(" = ?"), press < 2);
     }
-    QCOMPARE(t.caption(4), completedSubtraction(s.operand1, s.operand2));
-    QCOMPARE(t.cues().mid(3), (QStringList{"bun.wav", "bun.wav", "poon.wav", "bun.wav"}));
+    QCOMPARE(d.caption(4), completedSubtraction(s.operand1, s.operand2));
+    QCOMPARE(d.cues().mid(3), (QStringList{"bun.wav", "bun.wav", "poon.wav", "bun.wav"}));
 
     // Each bar crosses its digit of A at mid-height, leaving the neighbours clear, under its mark.
-    const QList<QRect> ink = digitInk(t.label(7));
+    const QList<QRect> ink = digitInk(d.label(7));
     for (int place = 1; place < ink.size(); ++place) {
         const qsizetype digit = ink.size() - 1 - place;
-        const QRect bar = t.child<Shape>(place == 1 ? "Shape2" : "Shape3")->geometry();
+        const QRect bar = d.child<Shape>(place == 1 ? "Shape2" : "Shape3")->geometry();
         QVERIFY(bar.size() == QSize(28, 2) && bar.left() < ink[digit].left() &&
                 bar.right() > ink[digit].right());
         QVERIFY(bar.right() < ink[digit + 1].left() && (digit == 0 || bar.left() > ink[digit - 1].right()));
         QVERIFY(qAbs(bar.center().y() - ink[digit].center().y()) <= 2);
-        const QRect mark = t.label(place == 1 ? 10 : 13)->geometry();
+        const QRect mark = d.label(place == 1 ? 10 : 13)->geometry();
         QVERIFY(mark.bottom() < ink[digit].top() && qAbs(mark.right() - ink[digit].center().x()) <= 8);
     }
 }
 
 void ColumnSubtractionTest::stepsAfterAMenuChoiceWorkTheProblemDrawn() {
-    Screen t;
-    t.platform.random->script(draw105minus47);
-    t.run({"open", "menu 1", "next", "menu 0"});
+    Screen d;
+    d.platform.random->script(draw105minus47);
+    d.run({"open", "menu 1", "next", "menu 0"});
     // The menu choice clears the board but leaves ステップ as it was.
-    QVERIFY(t.enabled(5) && t.caption(4).isEmpty() && t.caption(10).isEmpty());
-    t.run({"answer", "answer"});
-    QCOMPARE(t.caption(5), columnSubtractionStep(2, {105, 47}, 2).explanation);
-    QCOMPARE(t.caption(13), "0");
+    QVERIFY(d.enabled(5) && d.caption(4).isEmpty() && d.caption(10).isEmpty());
+    d.run({"answer", "answer"});
+    QCOMPARE(d.caption(5), columnSubtractionStep(2, {105, 47}, 2).explanation);
+    QCOMPARE(d.caption(13), "0");
 }
 
 void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit_data() {
@@ -313,33 +313,33 @@ void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit_data() {
 void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit() {
     QFETCH(int, ones);
     QFETCH(int, tens);
-    Screen t;
-    CaptionedList* answers = t.list(2);
+    Screen d;
+    CaptionedList* answers = d.list(2);
     auto ready = [&] {
         return answers->isVisible() && answers->itemIndex() == -1 && answers->text() == "こたえ";
     };
-    t.platform.random->script(draw105minus47);
-    t.run({"open", "menu 1", "mode", "next"});
+    d.platform.random->script(draw105minus47);
+    d.run({"open", "menu 1", "mode", "next"});
     // The bare column, without marks.
-    QCOMPARE(t.caption(7) + t.caption(11) + t.caption(8) + t.caption(9) + t.caption(10), "105-47");
-    QVERIFY(shown(t, "Shape1") && !shown(t, "Shape2") && ready() && !t.enabled(4) && !t.enabled(5));
+    QCOMPARE(d.caption(7) + d.caption(11) + d.caption(8) + d.caption(9) + d.caption(10), "105-47");
+    QVERIFY(shown(d, "Shape1") && !shown(d, "Shape2") && ready() && !d.enabled(4) && !d.enabled(5));
     QCOMPARE(answers->items()[7], "\u3000７\u3000");
-    QCOMPARE(t.caption(3), "一のくらいの こたえを えらんでね！");
+    QCOMPARE(d.caption(3), "一のくらいの こたえを えらんでね！");
 
-    t.act(QStringLiteral("pick 2 %1").arg(ones));
-    QVERIFY(t.caption(9) == QString::number(ones) && ready() && t.caption(12).isEmpty() && !t.enabled(4));
-    QCOMPARE(t.caption(3), "十のくらいの こたえを えらんでね！");
+    d.act(QStringLiteral("pick 2 %1").arg(ones));
+    QVERIFY(d.caption(9) == QString::number(ones) && ready() && d.caption(12).isEmpty() && !d.enabled(4));
+    QCOMPARE(d.caption(3), "十のくらいの こたえを えらんでね！");
 
-    t.act(QStringLiteral("pick 2 %1").arg(tens));
-    QTEST(t.caption(9), "written");
-    QTEST(t.caption(12), "mark");
-    QVERIFY(t.caption(4) == "105 - 47 = 58" && t.enabled(4) && !t.enabled(5));
-    QCOMPARE(t.caption(3), "「つぎへ」ボタンで すすめてね！");
+    d.act(QStringLiteral("pick 2 %1").arg(tens));
+    QTEST(d.caption(9), "written");
+    QTEST(d.caption(12), "mark");
+    QVERIFY(d.caption(4) == "105 - 47 = 58" && d.enabled(4) && !d.enabled(5));
+    QCOMPARE(d.caption(3), "「つぎへ」ボタンで すすめてね！");
     // Later picks for the same problem change nothing.
-    t.run({"pick 2 1", "pick 2 9"});
-    QTEST(t.caption(9), "written");
-    QTEST(t.caption(12), "mark");
-    QCOMPARE(t.cues().mid(4), QStringList({"pipo.wav", t.caption(12) == "○" ? "pinpon.wav" : "bubuu.wav"}));
+    d.run({"pick 2 1", "pick 2 9"});
+    QTEST(d.caption(9), "written");
+    QTEST(d.caption(12), "mark");
+    QCOMPARE(d.cues().mid(4), QStringList({"pipo.wav", d.caption(12) == "○" ? "pinpon.wav" : "bubuu.wav"}));
 }
 
 QTEST_MAIN(ColumnSubtractionTest)

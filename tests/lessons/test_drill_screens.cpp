@@ -34,9 +34,9 @@ private:
     ScriptedMessageBoxes& boxes_;
 };
 
-// A drill on the whole program, driven: each problem of a run known in
-// advance, another one each time, unless the row gives its draws, and the
-// start of the day set.
+// A drill on the whole program, driven, its clock on a December morning: each
+// problem of a run known in advance, another one each time, unless the row
+// scripts its draws.
 class Drill : public ProgramScreen {
 public:
     explicit Drill(const QString& screen) : ProgramScreen(screen) {
@@ -95,6 +95,7 @@ public:
         return names;
     }
 
+    // Installed over the fake platform's boxes while the drill lives.
     TimedMessageBoxes* boxes = new TimedMessageBoxes(*platform.boxes);
 
 private:

@@ -264,26 +264,26 @@ void ParenthesesWordProblemsTest::studyCycleDrawsFourSteps() {
     QFETCH(int, kind);
     QFETCH(QStringList, diagram);
     diagram << diagram.last(); // a fifth press goes over the finished diagram
-    Board b;
+    Board d;
     lessonState().operand1 = 23;
     lessonState().operand2 = 7;
-    b.act("open");
-    QCOMPARE(b.button(5)->caption(), QStringLiteral("ステップ")); // until its first press
+    d.act("open");
+    QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ")); // until its first press
     if (kind == 2)
-        b.run({"next", "answer", "answer", "answer", "answer"});
+        d.run({"next", "answer", "answer", "answer", "answer"});
     if (kind > 0)
-        b.act("next");
+        d.act("next");
     QCOMPARE(lessonState().problemKind, kind);
     for (int press = 1; press <= 5; ++press) {
-        b.act("answer");
+        d.act("answer");
         const int step = (press - 1) % 4 + 1;
-        QCOMPARE(diagramOn(b), diagram[press - 1]);
+        QCOMPARE(diagramOn(d), diagram[press - 1]);
         // Before any つぎへ steps 3 and 4 leave step 2's text.
         const int text = kind ? step : qMin(step, 2);
-        QCOMPARE(b.caption(6).left(7), QStringLiteral("【ステップ%1】").arg(QChar(u'０' + text)));
-        QCOMPARE(b.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 4 + 1));
+        QCOMPARE(d.caption(6).left(7), QStringLiteral("【ステップ%1】").arg(QChar(u'０' + text)));
+        QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 4 + 1));
     }
-    b.act("next");
+    d.act("next");
     QCOMPARE(lessonState().problemKind, 1); // after kind 2, or the first つぎへ
 }
 
@@ -302,31 +302,31 @@ void ParenthesesWordProblemsTest::twoEntriesJudgedThroughTheLists() {
     QFETCH(int, kind);
     QFETCH(QList<int>, entered);
     QFETCH(QString, marks);
-    Board b;
+    Board d;
     lessonState().mode = TestMode; // as the last screen left it
-    b.act("open");
+    d.act("open");
     // The screen goes on in test mode, and its mode button says so.
-    QCOMPARE(b.button(3)->caption(), QStringLiteral("テスト"));
-    b.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("テスト"));
+    d.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
     QCOMPARE(lessonState().problemKind, kind);
-    QCOMPARE(b.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
+    QCOMPARE(d.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
     for (int i = 0; i < entered.size(); ++i) {
         if (entered[i] >= 10)
-            b.act(QStringLiteral("pick 3 %1").arg(entered[i] / 10));
-        b.act(QStringLiteral("pick 2 %1").arg(entered[i] % 10));
-        b.act("pick 1 0");
+            d.act(QStringLiteral("pick 3 %1").arg(entered[i] / 10));
+        d.act(QStringLiteral("pick 2 %1").arg(entered[i] % 10));
+        d.act("pick 1 0");
         const bool kept = marks[i] == u'-';
-        QCOMPARE(b.caption(4), kept ? QString() : QString(marks[i]));
-        QCOMPARE(b.caption(6), kept        ? QString()
+        QCOMPARE(d.caption(4), kept ? QString() : QString(marks[i]));
+        QCOMPARE(d.caption(6), kept        ? QString()
                                : kind == 1 ? "ふえた数\u3000：14 コ\rぜんぶの数：43 コ"
                                            : "ふえた数\u3000：1 コ\rぜんぶの数：12 コ");
-        QCOMPARE(b.enabled(4), !kept);
-        QVERIFY(!kept || (b.list(2)->itemIndex() == -1 && b.list(3)->text() == "十"));
-        QCOMPARE(b.caption(3), kept ? QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！")
+        QCOMPARE(d.enabled(4), !kept);
+        QVERIFY(!kept || (d.list(2)->itemIndex() == -1 && d.list(3)->text() == "十"));
+        QCOMPARE(d.caption(3), kept ? QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！")
                                     : QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-        QCOMPARE(b.cues().last(), kept ? "pipo.wav" : marks[i] == u'○' ? "pinpon.wav" : "bubuu.wav");
+        QCOMPARE(d.cues().last(), kept ? "pipo.wav" : marks[i] == u'○' ? "pinpon.wav" : "bubuu.wav");
     }
-    QCOMPARE(b.screen.entries().enteredIncrease, entered.first());
+    QCOMPARE(d.screen.entries().enteredIncrease, entered.first());
 }
 
 QTEST_MAIN(ParenthesesWordProblemsTest)
