@@ -15,44 +15,6 @@
 
 namespace {
 
-const QStringList hintLines = {
-    QString(),
-    QStringLiteral("　【ひっ算のしかた】"),
-    QStringLiteral("　　"),
-    QStringLiteral("　　たされる数と たす数を、たてに くらいを そろえて かき、"),
-    QStringLiteral("　　その下に 線を ひいて、こたえを 線の下に かくよ。"),
-    QString(),
-    QStringLiteral("　　"),
-    QStringLiteral("　　まず、一の くらい どうしを たした数を 線の下に かく。"),
-    QStringLiteral("　　その数が ２けたになる時は、一のくらいの数だけを線の"),
-    QStringLiteral("　　下にかき、十のくらいの数は くりあげて 一つ上のくらいの"),
-    QStringLiteral("　　上に小さく かいておくといいよ。"),
-    QString(),
-    QStringLiteral("　　くり上げた数は、一つ上のくらい どうしを たす時に、"),
-    QStringLiteral("　　 いっしょに たせば いいよ。"),
-    QString(),
-    QString(),
-    QStringLiteral("　【たし算の ひっ算の たしかめかた】"),
-    QString(),
-    QStringLiteral("　　たし算では、たされる数と たす数を いれかえても"),
-    QStringLiteral("　　こたえは 同じだよ。"),
-    QString(),
-    QStringLiteral("　　そこで、つぎのような たし算の こたえは、"),
-    QStringLiteral("　　　　　　　　３７　"),
-    QStringLiteral("　　　　　　＋　４８　"),
-    QStringLiteral(" 　 　　 　   －－－－－"),
-    QStringLiteral("　　　　　　　　８５"),
-    QString(),
-    QStringLiteral("  　つぎの たし算で たしかめることが できるよ。"),
-    QStringLiteral("　　　　　　　　４８　"),
-    QStringLiteral("　　　　　　＋　３７"),
-    QStringLiteral("　　　　　　－－－－－"),
-    QStringLiteral("　　　　　　　　８５"),
-    QStringLiteral("　"),
-    QStringLiteral("　"),
-    QStringLiteral("　　"),
-};
-
 const QString onesPrompt =
     QStringLiteral("一のくらい どうしを たした こたえを\rえらんでから、◆を おしてね！");
 const QString tensPrompt = QStringLiteral("十のくらいどうしをたしたこたえを\rえらんでから、◆をおしてね！");
@@ -96,7 +58,7 @@ TForm4::TForm4(QWidget* parent)
     addButton(ButtonRole::Quit, {632, 616});
     addButton(ButtonRole::Back, {736, 616});
     addButton(ButtonRole::Mode, {840, 616});
-    auto* memo = build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), hintLines,
+    auto* memo = build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 640, 500), columnAdditionHint(),
                              look::rounded(19), look::navy);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHint(memo, 80, SoundCue::Hint);

@@ -136,3 +136,44 @@ ColumnStep columnAdditionStep(const ColumnNumbers& numbers, int step) {
     }
     return shown;
 }
+
+const QStringList& columnAdditionHint() {
+    static const QStringList lines = {
+        QString(),
+        QStringLiteral("　【ひっ算のしかた】"),
+        QStringLiteral("　　"),
+        QStringLiteral("　　たされる数と たす数を、たてに くらいを そろえて かき、"),
+        QStringLiteral("　　その下に 線を ひいて、こたえを 線の下に かくよ。"),
+        QString(),
+        QStringLiteral("　　"),
+        QStringLiteral("　　まず、一の くらい どうしを たした数を 線の下に かく。"),
+        QStringLiteral("　　その数が ２けたになる時は、一のくらいの数だけを線の"),
+        QStringLiteral("　　下にかき、十のくらいの数は くりあげて 一つ上のくらいの"),
+        QStringLiteral("　　上に小さく かいておくといいよ。"),
+        QString(),
+        QStringLiteral("　　くり上げた数は、一つ上のくらい どうしを たす時に、"),
+        QStringLiteral("　　 いっしょに たせば いいよ。"),
+        QString(),
+        QString(),
+        QStringLiteral("　【たし算の ひっ算の たしかめかた】"),
+        QString(),
+        QStringLiteral("　　たし算では、たされる数と たす数を いれかえても"),
+        QStringLiteral("　　こたえは 同じだよ。"),
+        QString(),
+        QStringLiteral("　　そこで、つぎのような たし算の こたえは、"),
+        QStringLiteral("　　　　　　　　３７　"),
+        QStringLiteral("　　　　　　＋　４８　"),
+        QStringLiteral(" 　 　　 　   －－－－－"),
+        QStringLiteral("　　　　　　　　８５"),
+        QString(),
+        QStringLiteral("  　つぎの たし算で たしかめることが できるよ。"),
+        QStringLiteral("　　　　　　　　４８　"),
+        QStringLiteral("　　　　　　＋　３７"),
+        QStringLiteral("　　　　　　－－－－－"),
+        QStringLiteral("　　　　　　　　８５"),
+        QStringLiteral("　"),
+        QStringLiteral("　"),
+        QStringLiteral("　　"),
+    };
+    return lines;
+}

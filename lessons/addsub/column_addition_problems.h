@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class RandomSource;
@@ -36,3 +37,6 @@ struct ColumnStep {
 
 // Step 1, 2 or 3 of the worked column for the numbers.
 ColumnStep columnAdditionStep(const ColumnNumbers& numbers, int step);
+
+// The hint text, one entry per line.
+const QStringList& columnAdditionHint();

@@ -7,18 +7,6 @@
 #include "lessons/addsub/mental_addition_problems.h"
 #include "ui/screen_builder.h"
 
-namespace {
-const QStringList hintLines = {
-    QString(),
-    QStringLiteral("　たし算の しかたは、まず、おなじくらい "),
-    QStringLiteral("　どうしをたし、つぎに、それらを あわせ"),
-    QStringLiteral("　ればいいよ。"),
-    QString(),
-    QStringLiteral("　これを あん算で できれば あん算でやり、"),
-    QStringLiteral("　できなければ ひっ算で すればいいよ。"),
-};
-} // namespace
-
 // Shown once at creation too, so the screen is ready before its first visit.
 TForm3::TForm3(QWidget* parent)
     : LessonScreen(parent, QStringLiteral("Form3"), QStringLiteral("ポルナ"), {.showRunsAtCreation = true}) {
@@ -43,8 +31,8 @@ TForm3::TForm3(QWidget* parent)
                        {DigitPlace::Tens, 3, {856, 222, 25, 225}},
                        {DigitPlace::Ones, 2, {880, 222, 25, 225}}},
                       7, QRect(905, 222, 25, 65));
-    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), hintLines, look::rounded(19),
-                        look::navy),
+    setHint(build::memo(this, QStringLiteral("Memo1"), QRect(72, 408, 600, 240), mentalAdditionHint(),
+                        look::rounded(19), look::navy),
             152, SoundCue::Hint);
     addStatusBar(600);
     setWork({{4, 6}});

@@ -83,3 +83,16 @@ std::optional<QString> mentalAdditionExplanation(int menuItem, int a, int b) {
         return std::nullopt;
     }
 }
+
+const QStringList& mentalAdditionHint() {
+    static const QStringList lines = {
+        QString(),
+        QStringLiteral("　たし算の しかたは、まず、おなじくらい "),
+        QStringLiteral("　どうしをたし、つぎに、それらを あわせ"),
+        QStringLiteral("　ればいいよ。"),
+        QString(),
+        QStringLiteral("　これを あん算で できれば あん算でやり、"),
+        QStringLiteral("　できなければ ひっ算で すればいいよ。"),
+    };
+    return lines;
+}

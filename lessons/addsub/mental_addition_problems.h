@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class RandomSource;
@@ -23,3 +24,6 @@ QString completedAddition(int a, int b);
 // The worked explanation of A + B for the menu entry; no text for an entry
 // that has none.
 std::optional<QString> mentalAdditionExplanation(int menuItem, int a, int b);
+
+// The hint text, one entry per line.
+const QStringList& mentalAdditionHint();

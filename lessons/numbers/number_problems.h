@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class RandomSource;
 
@@ -33,3 +34,6 @@ QString placeSumAnswer(int thousands, int hundreds, int tens, int ones, int answ
 QString plainAnswer(int answer);
 // 3015 → 三千十五, 1100 → 千百; 0 gives an empty text. For 0 to 9999.
 QString kanjiNumeral(int number);
+
+// ポイント２: how numbers are written in kanji, and the names of the places, one entry per line.
+const QStringList& kanjiHint();

@@ -20,34 +20,6 @@ const QString kazuFilterLine = QStringLiteral("Where NB > 0");
 const QString menuPrompt = QStringLiteral("「メニュー」を えらんでね！");
 constexpr int kanjiHintTop = 120;
 
-// ポイント２: how numbers are written in kanji, and the names of the places.
-const QStringList kanjiHint = {
-    QString(),
-    QStringLiteral("\u3000数字を かん字で かくと"),
-    QStringLiteral(
-        "\u3000\u3000\u3000１\u3000\u3000２\u3000\u3000３\u3000\u3000４\u3000\u3000５\u3000\u3000６"
-        "\u3000\u3000７\u3000\u3000８\u3000\u3000９"),
-    QStringLiteral(
-        "\u3000\u3000\u3000一\u3000\u3000二\u3000\u3000三\u3000\u3000四\u3000\u3000五\u3000\u3000六"
-        "\u3000\u3000七\u3000\u3000八\u3000\u3000九"),
-    QStringLiteral("\u3000\u3000\u3000"),
-    QStringLiteral("\u3000\u3000\u3000１０\u3000\u3000１００\u3000\u3000１０００\u3000\u3000１００００"),
-    QStringLiteral(
-        "\u3000\u3000\u3000 十\u3000\u3000\u3000百\u3000\u3000\u3000\u3000千\u3000\u3000\u3000\u3000"
-        "\u3000一万"),
-    QStringLiteral("\u3000\u3000"),
-    QStringLiteral("\u300020 は 二十、300 は 三百、4000 は 四千 のように かき、"),
-    QStringLiteral("\u30004653\u3000は 四千六百五十三 とかくよ。\u3000"),
-    QStringLiteral("\u3000\u3000\u3000"),
-    QStringLiteral("\u3000上の数字の"),
-    QStringLiteral("\u3000\u3000\u30004 のところは、1000 の数を かくので   「千のくらい」"),
-    QStringLiteral("\u3000\u3000\u30006 のところは、100 の数を かくので   「百のくらい」"),
-    QStringLiteral("\u3000\u3000\u30005 のところは、10 の数を かくので   「十のくらい」"),
-    QStringLiteral("\u3000\u3000\u30003 のところは、1 の数を かくので   「一のくらい」"),
-    QStringLiteral("\u3000というよ。"),
-    QStringLiteral("\u3000\u3000\u3000"),
-};
-
 } // namespace
 
 TForm2::TForm2(TDataModule1& data, QWidget* parent)
@@ -94,7 +66,7 @@ TForm2::TForm2(TDataModule1& data, QWidget* parent)
     grid_->setLook({look::rounded(16), look::navy, look::rounded(16), look::navy, look::white});
     grid_->setDataSource(data_.DataSource1);
 
-    memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint, look::rounded(19),
+    memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint(), look::rounded(19),
                         look::navy);
     setHint(memo_, kanjiHintTop, SoundCue::Hint);
     addHintWidget(grid_);

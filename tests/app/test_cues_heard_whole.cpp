@@ -3,10 +3,8 @@
 // a digit's cue be cut off by ◆'s asked for at once. This executable lies in the program folder, beside oto/.
 #include "app/screens.h"
 #include "app/startup.h"
-#include "controls/caption_label.h"
-#include "core/lesson_state.h"
 #include "lessons/addsub/mental_addition.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/screen_promises.h"
 #include "tests/support/sound_server.h"
 #include "ui/media_player.h"
@@ -26,7 +24,8 @@ namespace {
 int playCues(int argc, char** argv) {
     QApplication application(argc, argv);
     startUp();
-    LessonScreen* screen = theScreen<TForm3>;
+    ScreenFrame* screen = theScreen<TForm3>;
+    const ScreenDriver d(screen);
     const auto asked = [](const char* how) {
         std::printf("%s %s\n", how, qPrintable(MediaPlayer::cuePlayer()->fileName()));
     };
@@ -52,9 +51,9 @@ int playCues(int argc, char** argv) {
             asked("cut");
         }
         if (action.endsWith(QLatin1String("submit")))
-            markedSubmitList(screen)->pick(0);
+            d.act(QStringLiteral("submit"));
         else if (action != QLatin1String("start-up") && action != QLatin1String("digits"))
-            LessonDriver(screen).act(action);
+            d.act(action);
         asked("cue");
     });
     poll.start(20);

@@ -9,19 +9,11 @@
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
-#include "core/lesson_state.h"
-#include "lessons/drills/drill_screen.h"
-#include "lessons/drills/drill_screen_rules.h"
-#include "tests/support/fakes.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
 #include "tests/support/sound_server.h"
 #include "tests/support/temp_kyozai.h"
-#include "ui/screen_frame.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -54,9 +46,8 @@ enum class Fault {
     DiskFull,
 };
 
-// Actions: "open" the screen, "menu i", "time i", "pick <ComboBox> <entry>",
-// "submit" (◆), "mode", "next", "answer", "hint" and, on a drill, "start",
-// "stop"; on the menu "help" and "version"; "mend" undoes the fault.
+// Actions: the driver's words (tests/support/screen_driver.h), and "mend",
+// which undoes the fault.
 // Checks, separated by "; ": "button N on|off", "list N on|off", "label N <text>", "ends N
 // <text>", "filled N", "shown <name>", "hidden <name>", "ones N", "tens N",
 // "rows N" (dorill's rows in the file, which passes its integrity check),
@@ -272,8 +263,10 @@ public:
         std::optional<Installed<HelpViewer>> realHelp;
         if (row_.fault == Fault::HelpMissing)
             realHelp.emplace(nullptr);
-        screen_ = row_.screen == QLatin1String("Form1") ? static_cast<QWidget*>(Form1)
-                                                        : Form1->findChild<ScreenFrame*>(row_.screen);
+        driver_ =
+            ScreenDriver(row_.screen == QLatin1String("Form1") ? static_cast<QWidget*>(Form1)
+                                                               : Form1->findChild<QWidget*>(row_.screen));
+        driver_.failed = [this](const QString& what) { fail(what); };
         for (const QString& action : row_.setup)
             act(action);
         if (const QStringList reports = errorReports(); !reports.isEmpty())
@@ -316,61 +309,11 @@ private:
         return reports;
     }
 
-    ScreenFrame* lesson() const { return qobject_cast<ScreenFrame*>(screen_); }
-
-    void pick(int comboBox, int entry) {
-        CaptionedList* list = screen_->findChild<CaptionedList*>(QStringLiteral("ComboBox%1").arg(comboBox));
-        if (!list || !list->isVisible() || !list->isEnabled())
-            fail(QStringLiteral("ComboBox%1 cannot be picked").arg(comboBox));
-        else
-            list->pick(entry);
-    }
-
-    void click(int button) {
-        auto* b = screen_->findChild<TCuteButton*>(QStringLiteral("CuteButton%1").arg(button));
-        if (!b || !b->isEnabled())
-            fail(QStringLiteral("CuteButton%1 cannot be pressed").arg(button));
-        else
-            QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-    int submitList() const {
-        if (const auto* drill = qobject_cast<DrillScreen*>(screen_))
-            return drill->rules().submitComboBox;
-        return screen_->objectName() == QLatin1String("Form3") ? 7 : 0;
-    }
-
     void act(const QString& action) {
-        const QStringList w = action.split(u' ');
-        static const QStringList buttons{"mode", "next", "answer", "hint"};
-        static const QStringList drillButtons{"start", "next", "stop", "result"};
-        if (w[0] == QLatin1String("open"))
-            screen_->show();
-        else if (w[0] == QLatin1String("mend"))
+        if (action == QLatin1String("mend"))
             mend();
-        else if (w[0] == QLatin1String("menu"))
-            pick(1, w[1].toInt());
-        else if (w[0] == QLatin1String("time"))
-            pick(2, w[1].toInt());
-        else if (w[0] == QLatin1String("pick"))
-            pick(w[1].toInt(), w[2].toInt());
-        else if (w[0] == QLatin1String("submit"))
-            pick(submitList(), 0);
-        else if (w[0] == QLatin1String("help") || w[0] == QLatin1String("version"))
-            helpMenu(w[0] == QLatin1String("help") ? QStringLiteral("使い方")
-                                                   : QStringLiteral("バージョン情報"));
-        else if (qobject_cast<DrillScreen*>(screen_) && drillButtons.contains(w[0]))
-            click(int(drillButtons.indexOf(w[0])) + 3);
-        else if (buttons.contains(w[0]))
-            click(int(buttons.indexOf(w[0])) + 3);
         else
-            fail(QStringLiteral("unknown action ") + action);
-    }
-
-    void helpMenu(const QString& item) {
-        for (QAction* a : Form1->findChildren<QAction*>())
-            if (a->text() == item)
-                a->trigger();
+            driver_.act(action);
     }
 
     QString helpText() const {
@@ -385,18 +328,13 @@ private:
         const QString word = check.section(u' ', 0, 0);
         const QString arg = check.section(u' ', 1, 1);
         const QString rest = check.section(u' ', 2);
-        const QString label =
-            lesson() && (word == QLatin1String("label") || word == QLatin1String("ends") ||
-                         word == QLatin1String("filled"))
-                ? lesson()->findChild<CaptionLabel*>(QStringLiteral("Label") + arg)->caption()
-                : QString();
+        const QString label = driver_.caption(arg.toInt());
         bool holds = false;
         QString saw;
         if (word == QLatin1String("button") || word == QLatin1String("list")) {
-            auto* w = word == QLatin1String("button")
-                          ? static_cast<QWidget*>(
-                                screen_->findChild<TCuteButton*>(QStringLiteral("CuteButton") + arg))
-                          : screen_->findChild<CaptionedList*>(QStringLiteral("ComboBox") + arg);
+            const QWidget* w = driver_.child((word == QLatin1String("button") ? QStringLiteral("CuteButton")
+                                                                              : QStringLiteral("ComboBox")) +
+                                             arg);
             holds = w && w->isEnabled() == (rest == QLatin1String("on"));
         } else if (word == QLatin1String("label")) {
             holds = label == rest;
@@ -407,7 +345,7 @@ private:
         } else if (word == QLatin1String("filled")) {
             holds = !label.isEmpty();
         } else if (word == QLatin1String("shown") || word == QLatin1String("hidden")) {
-            auto* w = screen_->findChild<QWidget*>(arg);
+            const QWidget* w = driver_.child(arg);
             holds = w && w->isVisible() == (word == QLatin1String("shown"));
         } else if (word == QLatin1String("ones") || word == QLatin1String("tens")) {
             const int value =
@@ -539,7 +477,7 @@ private:
     TempKyozai kyozai_;
     QString folder_;
     FakePlatform platform_;
-    QWidget* screen_ = nullptr;
+    ScreenDriver driver_{nullptr};
     QString failure_;
     QList<std::pair<QString, QString>> moved_;
     QByteArray kept_;

@@ -1,15 +1,11 @@
 // ぶんしょう もんだい：たし算とひき算 — the eight stories, the three steps of each
 // line diagram, the rotation of the kinds, and the line pictures pixel by pixel.
-#include "controls/caption_label.h"
 #include "controls/look.h"
-#include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/addsub_word_problems.h"
 #include "lessons/wordproblems/line_picture.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
 #include <QImage>
 #include <QSet>
@@ -45,15 +41,15 @@ QChar expectedPixel(const QStringList& art, int width, int x, int row) {
 
 // What the screen's diagram shows, in any order: the visible lines at their
 // tops ("Image6@466"), the numbers ("Label8=28"), the visible letters and row names.
-QSet<QString> diagramOn(const LessonScreen& screen) {
+QSet<QString> diagramOn(const ScreenDriver& d) {
     QSet<QString> shown;
     for (int n = 2; n <= 8; ++n)
-        if (auto* line = screen.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); !line->isHidden())
+        if (auto* line = d.child(QStringLiteral("Image%1").arg(n)); !line->isHidden())
             shown << QStringLiteral("Image%1@%2").arg(n).arg(line->y());
     for (int n = 7; n <= 18; ++n)
-        if (const QString number = screen.label(n)->caption(); n <= 12 && !number.isEmpty())
+        if (const QString number = d.label(n)->caption(); n <= 12 && !number.isEmpty())
             shown << QStringLiteral("Label%1=%2").arg(n).arg(number);
-        else if (n > 12 && !screen.label(n)->isHidden())
+        else if (n > 12 && !d.label(n)->isHidden())
             shown << QStringLiteral("Label%1").arg(n);
     return shown;
 }
@@ -63,14 +59,7 @@ QSet<QString> words(const QString& text) {
     return {list.begin(), list.end()};
 }
 
-// The screen with the fakes it plays through, as a fresh program has it.
-struct Board {
-    FakePlatform platform;
-    MediaPlayer player;
-    TForm9 screen;
-    LessonDriver d{&screen};
-    Board() { lessonState() = LessonState{.soundsEnabled = 1}; }
-};
+using Board = ScreenAlone<TForm9>;
 } // namespace
 
 class AddSubWordProblemsTest : public QObject {
@@ -395,53 +384,52 @@ void AddSubWordProblemsTest::studyCycleDrawsTheDiagramStepByStep() {
     QFETCH(QStringList, diagram);
     QFETCH(QString, letters);
     diagram << diagram[1] + u' ' + letters << diagram[1] + u' ' + letters; // step 3, then step 1 over it
-    Board b;
+    Board d;
     for (int k = 0; k < kind; ++k)
-        b.platform.random->script({12, 2});
-    b.d.act("open");
+        d.platform.random->script({12, 2});
+    d.act("open");
     for (int k = 1; k <= kind; ++k)
-        b.d.run(k < kind ? QStringList{"next", "answer", "answer", "answer"} : QStringList{"next"});
+        d.run(k < kind ? QStringList{"next", "answer", "answer", "answer"} : QStringList{"next"});
     QCOMPARE(lessonState().problemKind, kind);
     for (int press = 1; press <= 4; ++press) {
-        b.d.act("answer");
+        d.act("answer");
         const int step = (press - 1) % 3 + 1;
-        QCOMPARE(diagramOn(b.screen), words(diagram[press - 1]));
-        QCOMPARE(b.d.caption(6).left(7),
-                 kind ? QStringLiteral("【ステップ%1】").arg(QChar(u'０' + step)) : "");
-        QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 3 + 1));
+        QCOMPARE(diagramOn(d), words(diagram[press - 1]));
+        QCOMPARE(d.caption(6).left(7), kind ? QStringLiteral("【ステップ%1】").arg(QChar(u'０' + step)) : "");
+        QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 3 + 1));
     }
 }
 
 void AddSubWordProblemsTest::testModeJudgesEachKindsOwnAnswer() {
-    Board b;
+    Board d;
     for (int k = 0; k < 10; ++k)
-        b.platform.random->script({12, 2});          // a = 23, b = 5, s = 28
+        d.platform.random->script({12, 2});          // a = 23, b = 5, s = 28
     const QString asks = QStringLiteral("sasabbas"); // by kinds 1 … 8
     const QMap<QChar, int> value{{u's', 28}, {u'a', 23}, {u'b', 5}};
     const QMap<QChar, QString> equation{
         {u's', "こたえ：23 + 5 = 28"}, {u'a', "こたえ：28 - 5 = 23"}, {u'b', "こたえ：28 - 23 = 5"}};
     // Kind 1 in the study mode the last screen left; the rotation goes on in test mode.
     lessonState().mode = StudyMode;
-    b.d.run({"open", "next", "mode"});
+    d.run({"open", "next", "mode"});
     // Odd kinds get their own answer (b with 十 left unchosen), even kinds the
     // sum a + b, and the last problem nothing at all.
     const QString marks = QStringLiteral("×○×○×○○×");
     for (int problem = 0; problem < 8; ++problem) {
         const int kind = problem < 7 ? problem + 2 : 1;
-        b.d.act("next");
+        d.act("next");
         QCOMPARE(lessonState().problemKind, kind);
         const int number = problem == 7 ? -1 : kind % 2 ? value[asks[kind - 1]] : 28;
         if (number >= 10)
-            b.d.act(QStringLiteral("pick 3 %1").arg(number / 10));
+            d.act(QStringLiteral("pick 3 %1").arg(number / 10));
         if (number >= 0)
-            b.d.act(QStringLiteral("pick 2 %1").arg(number % 10));
-        b.d.act("pick 1 0");
-        QCOMPARE(b.d.caption(4), marks[problem]);
-        QCOMPARE(b.d.caption(6), equation[asks[kind - 1]]);
-        QVERIFY(b.d.enabled(4));
+            d.act(QStringLiteral("pick 2 %1").arg(number % 10));
+        d.act("pick 1 0");
+        QCOMPARE(d.caption(4), marks[problem]);
+        QCOMPARE(d.caption(6), equation[asks[kind - 1]]);
+        QVERIFY(d.enabled(4));
     }
     // Every showing starts the rotation over.
-    b.d.run({"back", "open", "next"});
+    d.run({"back", "open", "next"});
     QCOMPARE(lessonState().problemKind, 1);
 }
 

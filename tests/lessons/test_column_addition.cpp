@@ -1,19 +1,10 @@
 // たしざん：ひっ算 — its problems, the worked column and the screen driven through its controls.
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
 #include "controls/shape.h"
-#include "core/lesson_state.h"
 #include "lessons/addsub/column_addition.h"
 #include "lessons/addsub/column_addition_problems.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -35,8 +26,6 @@ private slots:
     void twoNumberSumsStayWithin11And178();
     void threeNumberTensAlwaysStayBelow18();
 
-    void init();
-    void cleanup();
     void showResetRunsAtCreation();
     void studyCycleWalksTheColumn_data();
     void studyCycleWalksTheColumn();
@@ -44,13 +33,7 @@ private slots:
     void stepButtonStartsOverWhenTheStepsAreCut();
     void testEntryGoesColumnByColumn_data();
     void testEntryGoesColumnByColumn();
-    void hintShowsItsThirtyFiveLines();
     void aDoubleClickOnDiamondEntersOneColumn();
-
-private:
-    FakePlatform* platform_ = nullptr;
-    MediaPlayer* player_ = nullptr;
-    TForm4* screen_ = nullptr;
 };
 
 void ColumnAdditionTest::stepText_data() {
@@ -176,23 +159,9 @@ void ColumnAdditionTest::threeNumberTensAlwaysStayBelow18() {
     QCOMPARE(scripted.remaining(), 0);
 }
 
-void ColumnAdditionTest::init() {
-    platform_ = new FakePlatform;
-    player_ = new MediaPlayer;
-    lessonState() = LessonState{};
-    screen_ = new TForm4;
-    lessonState().soundsEnabled = 1;
-}
-
-void ColumnAdditionTest::cleanup() {
-    delete screen_;
-    delete player_;
-    delete platform_;
-}
-
 void ColumnAdditionTest::showResetRunsAtCreation() {
-    LessonDriver d(screen_);
-    QCOMPARE(platform_->media->events, QStringList{"open pipo.wav"});
+    ScreenAlone<TForm4> d;
+    QCOMPARE(d.platform.media->events, QStringList{"open pipo.wav"});
     QCOMPARE(lessonState().mode, StudyMode);
     for (int label = 4; label <= 12; ++label)
         QVERIFY2(d.caption(label).isEmpty(), qPrintable(QString::number(label)));
@@ -223,32 +192,32 @@ void ColumnAdditionTest::studyCycleWalksTheColumn() {
     QFETCH(QStringList, sums);
     QFETCH(QStringList, carries);
     QFETCH(QString, equation);
-    LessonDriver d(screen_);
-    platform_->random->script(draws);
+    ScreenAlone<TForm4> d;
+    d.platform.random->script(draws);
     d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
-    QTEST(screen_->label(10)->y(), "carryTop");
+    QTEST(d.label(10)->y(), "carryTop");
     QCOMPARE(d.caption(4), QString(equation).replace(QRegularExpression("= \\d+$"), "= ?"));
     QVERIFY(!d.enabled(4) && d.enabled(5));
     QCOMPARE(d.caption(3), QStringLiteral("「ステップ」ボタンで すすめてね！"));
 
     const QStringList steps{"１", "２", "３", "１"};
     for (int press = 0; press < 4; ++press) {
-        const int before = static_cast<int>(playedCues(*platform_->media).size());
+        const int before = static_cast<int>(d.cues().size());
         d.act("answer");
         const bool last = press == 2;
         QVERIFY(d.caption(5).startsWith("【ステップ" + steps[press] + "】"));
         QCOMPARE((QStringList{d.caption(6), d.caption(7), d.caption(8), d.caption(11)}),
                  rows + QStringList{"+"});
-        QVERIFY(screen_->findChild<Shape*>("Shape1")->isVisible());
+        QVERIFY(d.child<Shape>("Shape1")->isVisible());
         QCOMPARE(d.caption(9), sums[press]);
         QCOMPARE(d.caption(10), carries[press]);
-        QCOMPARE(screen_->cuteButton(5)->caption(), "ステップ" + steps[press + 1 == 4 ? 1 : press + 1]);
+        QCOMPARE(d.button(5)->caption(), "ステップ" + steps[press + 1 == 4 ? 1 : press + 1]);
         QCOMPARE(d.enabled(4), press >= 2);
         QVERIFY(d.enabled(5));
         QCOMPARE(d.caption(4).endsWith(" = ?"), press < 2);
         QCOMPARE(d.caption(3), last ? QStringLiteral("「つぎへ」ボタンで すすめてね！")
                                     : QStringLiteral("「ステップ」ボタンで すすめてね！"));
-        QCOMPARE(playedCues(*platform_->media).mid(before), QStringList{last ? "poon.wav" : "bun.wav"});
+        QCOMPARE(d.cues().mid(before), QStringList{last ? "poon.wav" : "bun.wav"});
     }
     QCOMPARE(d.caption(4), equation);
 }
@@ -261,11 +230,11 @@ void ColumnAdditionTest::stepButtonStartsOverWhenTheStepsAreCut_data() {
 
 void ColumnAdditionTest::stepButtonStartsOverWhenTheStepsAreCut() {
     QFETCH(QStringList, cut);
-    LessonDriver d(screen_);
-    platform_->random->script({3, 55, 68, 3, 10, 20});
+    ScreenAlone<TForm4> d;
+    d.platform.random->script({3, 55, 68, 3, 10, 20});
     d.run(QStringList{"open", "menu 0", "next", "answer", "answer"} + cut);
     // The button names the step its next press shows, and that is the first again.
-    QCOMPARE(screen_->cuteButton(5)->caption(), QStringLiteral("ステップ１"));
+    QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ１"));
     d.run({"next", "answer"});
     QVERIFY(d.caption(5).startsWith(QStringLiteral("【ステップ１】")));
 }
@@ -315,16 +284,15 @@ void ColumnAdditionTest::testEntryGoesColumnByColumn() {
     QFETCH(QStringList, tens);
     QFETCH(QString, total);
     QFETCH(QString, mark);
-    LessonDriver d(screen_);
+    ScreenAlone<TForm4> d;
     auto selectorsCleared = [&] {
-        return screen_->comboBox(2)->isVisible() && screen_->comboBox(2)->text() == "一" &&
-               screen_->comboBox(3)->text() == "十" && screen_->comboBox(4)->itemIndex() == -1 &&
-               lessonState().digitTens == 0 && lessonState().digitOnes == 0;
+        return d.list(2)->isVisible() && d.list(2)->text() == "一" && d.list(3)->text() == "十" &&
+               d.list(4)->itemIndex() == -1 && lessonState().digitTens == 0 && lessonState().digitOnes == 0;
     };
-    platform_->random->script(draws);
+    d.platform.random->script(draws);
     d.run({"open", QStringLiteral("menu %1").arg(menu), "mode", "next"});
     QVERIFY(d.caption(8).size() > 0 && d.caption(11) == "+" && d.caption(9).isEmpty());
-    QVERIFY(screen_->findChild<Shape*>("Shape1")->isVisible());
+    QVERIFY(d.child<Shape>("Shape1")->isVisible());
     QVERIFY(selectorsCleared());
     QCOMPARE(d.caption(3),
              QStringLiteral("一のくらい どうしを たした こたえを\rえらんでから、◆を おしてね！"));
@@ -335,91 +303,31 @@ void ColumnAdditionTest::testEntryGoesColumnByColumn() {
     QVERIFY(d.caption(12).isEmpty() && !d.enabled(4));
     QVERIFY(selectorsCleared());
     QCOMPARE(d.caption(3), QStringLiteral("十のくらいどうしをたしたこたえを\rえらんでから、◆をおしてね！"));
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+    QCOMPARE(d.cues().last(), QStringLiteral("pipo.wav"));
 
     d.run(tens + QStringList{"pick 4 0"});
     QCOMPARE(d.caption(9), total);
     QCOMPARE(d.caption(12), mark);
-    QCOMPARE(playedCues(*platform_->media).last(), QString(mark == "○" ? "pinpon.wav" : "bubuu.wav"));
+    QCOMPARE(d.cues().last(), QString(mark == "○" ? "pinpon.wav" : "bubuu.wav"));
     QVERIFY(!d.caption(4).endsWith("?") &&
             d.caption(4).endsWith(" = " + QString::number(lessonState().correctAnswer)));
     QVERIFY(d.enabled(4));
     QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
 
     // A further ◆ for the same problem changes nothing.
-    const QStringList events = platform_->media->events;
+    const QStringList events = d.platform.media->events;
     d.run({"pick 2 9", "pick 4 0"});
     QCOMPARE(d.caption(9), total);
     QCOMPARE(d.caption(12), mark);
-    QCOMPARE(platform_->media->events.size(), events.size() + 2); // the digit's cue only
-}
-
-void ColumnAdditionTest::hintShowsItsThirtyFiveLines() {
-    LessonDriver d(screen_);
-    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
-    d.run({"open", "hint"});
-    QVERIFY(memo->isVisible());
-    QCOMPARE(memo->y(), 80);
-    const QStringList expected{
-        "",
-        "\u3000【ひっ算のしかた】",
-        "\u3000\u3000",
-        "\u3000\u3000たされる数と たす数を、たてに くらいを そろえて かき、",
-        "\u3000\u3000その下に 線を ひいて、こたえを 線の下に かくよ。",
-        "",
-        "\u3000\u3000",
-        "\u3000\u3000まず、一の くらい どうしを たした数を 線の下に かく。",
-        "\u3000\u3000その数が ２けたになる時は、一のくらいの数だけを線の",
-        "\u3000\u3000下にかき、十のくらいの数は くりあげて 一つ上のくらいの",
-        "\u3000\u3000上に小さく かいておくといいよ。",
-        "",
-        "\u3000\u3000くり上げた数は、一つ上のくらい どうしを たす時に、",
-        "\u3000\u3000 いっしょに たせば いいよ。",
-        "",
-        "",
-        "\u3000【たし算の ひっ算の たしかめかた】",
-        "",
-        "\u3000\u3000たし算では、たされる数と たす数を いれかえても",
-        "\u3000\u3000こたえは 同じだよ。",
-        "",
-        "\u3000\u3000そこで、つぎのような たし算の こたえは、",
-        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000３７\u3000",
-        "\u3000\u3000\u3000\u3000\u3000\u3000＋\u3000４８\u3000",
-        " \u3000 \u3000\u3000 \u3000   －－－－－",
-        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000８５",
-        "",
-        "  \u3000つぎの たし算で たしかめることが できるよ。",
-        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000４８\u3000",
-        "\u3000\u3000\u3000\u3000\u3000\u3000＋\u3000３７",
-        "\u3000\u3000\u3000\u3000\u3000\u3000－－－－－",
-        "\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000８５",
-        "\u3000",
-        "\u3000",
-        "\u3000\u3000",
-    };
-    QCOMPARE(memo->toPlainText().split(u'\n'), expected);
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("chararan.wav"));
-    d.act("hint");
-    QVERIFY(memo->isHidden());
-    QCOMPARE(d.caption(3), QStringLiteral("「メニュー」を えらんでね！"));
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+    QCOMPARE(d.platform.media->events.size(), events.size() + 2); // the digit's cue only
 }
 
 // A child double-clicks ◆ after the ones column: that is one entry, not the
 // ones column and then an empty tens column judged ×.
 void ColumnAdditionTest::aDoubleClickOnDiamondEntersOneColumn() {
-    LessonDriver d(screen_);
-    platform_->random->script({3, 55, 68});
-    d.run({"open", "menu 0", "mode", "next", "pick 3 1", "pick 2 3"});
-    CaptionedList* diamond = screen_->comboBox(4);
-    QWidget* entries = diamond->viewport();
-    const QPoint at = diamond->visualRect(diamond->model()->index(0, 0)).center();
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, entries->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(entries, &event);
-    }
+    ScreenAlone<TForm4> d;
+    d.platform.random->script({3, 55, 68});
+    d.run({"open", "menu 0", "mode", "next", "pick 3 1", "pick 2 3", "double-pick 4 0"});
     QCOMPARE(lessonState().entryStep, 1);
     QCOMPARE(d.caption(9), QStringLiteral("3"));
     QVERIFY(d.caption(12).isEmpty());

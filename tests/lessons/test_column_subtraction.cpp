@@ -1,16 +1,11 @@
 // ひき算：ひっ算 — its problems, the worked column with its borrow marks, the answer entry, and the
 // screen driven through its controls.
-#include "controls/caption_label.h"
 #include "controls/shape.h"
-#include "core/lesson_state.h"
 #include "lessons/addsub/column_subtraction.h"
 #include "lessons/addsub/column_subtraction_problems.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -18,17 +13,11 @@ const QString stepOne =
     QStringLiteral("【ステップ１】\r\r\u3000もんだいを タテに ならべて、\r\u3000下に線を ひく。");
 const QList<int> draw105minus47{2, 5, 3, 5, 46}; // "３けたから"
 
-struct Screen {
-    FakePlatform platform;
-    MediaPlayer player;
-    TForm7 form;
-    LessonDriver d{&form};
-    Screen() {
-        lessonState() = LessonState{};
-        lessonState().soundsEnabled = 1;
-    }
-    bool shown(const char* shape) const { return form.findChild<Shape*>(shape)->isVisible(); }
-};
+using Screen = ScreenAlone<TForm7>;
+
+bool shown(const Screen& d, const char* shape) {
+    return d.child<Shape>(shape)->isVisible();
+}
 
 // Where each digit of a row is painted: the ink of each, on the screen.
 QList<QRect> digitInk(const CaptionLabel* row) {
@@ -61,7 +50,6 @@ private slots:
     void stepsAfterAMenuChoiceWorkTheProblemDrawn();
     void testEntryJudgesAtTheSecondDigit_data();
     void testEntryJudgesAtTheSecondDigit();
-    void hintShowsItsThirtySixLinesWithThePreviousCue();
 };
 
 void ColumnSubtractionTest::stepShows_data() {
@@ -267,51 +255,48 @@ void ColumnSubtractionTest::studyStepsMarkTheBorrow() {
     QFETCH(int, menu);
     QFETCH(QList<int>, draws);
     QFETCH(QStringList, boards);
-    Screen t;
-    QVERIFY(t.platform.media->events.isEmpty()); // not shown at creation
-    t.platform.random->script(draws);
-    t.d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    Screen d;
+    QVERIFY(d.platform.media->events.isEmpty()); // not shown at creation
+    d.platform.random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
     const LessonState& s = lessonState();
-    QVERIFY(t.d.caption(4) == openSubtraction(s.operand1, s.operand2) && !t.d.enabled(4) && t.d.enabled(5));
+    QVERIFY(d.caption(4) == openSubtraction(s.operand1, s.operand2) && !d.enabled(4) && d.enabled(5));
     for (int press = 0; press < 4; ++press) {
-        t.d.act("answer");
-        const QString bars = QString(t.shown("Shape2") ? "2" : "") + (t.shown("Shape3") ? "3" : "");
-        QCOMPARE(QStringList({t.d.caption(9), t.d.caption(10), t.d.caption(13), bars}).join('|'),
-                 boards[press]);
-        QCOMPARE(t.d.caption(7) + t.d.caption(11) + t.d.caption(8),
+        d.act("answer");
+        const QString bars = QString(shown(d, "Shape2") ? "2" : "") + (shown(d, "Shape3") ? "3" : "");
+        QCOMPARE(QStringList({d.caption(9), d.caption(10), d.caption(13), bars}).join('|'), boards[press]);
+        QCOMPARE(d.caption(7) + d.caption(11) + d.caption(8),
                  QStringLiteral("%1-%2").arg(s.operand1).arg(s.operand2));
-        QVERIFY(t.shown("Shape1") && t.d.enabled(4) == (press >= 2));
-        QCOMPARE(t.form.cuteButton(5)->caption(),
-                 QStringList({"ステップ２", "ステップ３", "ステップ１"})[press % 3]);
-        QCOMPARE(t.d.caption(4).endsWith(" = ?"), press < 2);
+        QVERIFY(shown(d, "Shape1") && d.enabled(4) == (press >= 2));
+        QCOMPARE(d.button(5)->caption(), QStringList({"ステップ２", "ステップ３", "ステップ１"})[press % 3]);
+        QCOMPARE(d.caption(4).endsWith(" = ?"), press < 2);
     }
-    QCOMPARE(t.d.caption(4), completedSubtraction(s.operand1, s.operand2));
-    QCOMPARE(playedCues(*t.platform.media).mid(3),
-             (QStringList{"bun.wav", "bun.wav", "poon.wav", "bun.wav"}));
+    QCOMPARE(d.caption(4), completedSubtraction(s.operand1, s.operand2));
+    QCOMPARE(d.cues().mid(3), (QStringList{"bun.wav", "bun.wav", "poon.wav", "bun.wav"}));
 
     // Each bar crosses its digit of A at mid-height, leaving the neighbours clear, under its mark.
-    const QList<QRect> ink = digitInk(t.form.label(7));
+    const QList<QRect> ink = digitInk(d.label(7));
     for (int place = 1; place < ink.size(); ++place) {
         const qsizetype digit = ink.size() - 1 - place;
-        const QRect bar = t.form.findChild<Shape*>(place == 1 ? "Shape2" : "Shape3")->geometry();
+        const QRect bar = d.child<Shape>(place == 1 ? "Shape2" : "Shape3")->geometry();
         QVERIFY(bar.size() == QSize(28, 2) && bar.left() < ink[digit].left() &&
                 bar.right() > ink[digit].right());
         QVERIFY(bar.right() < ink[digit + 1].left() && (digit == 0 || bar.left() > ink[digit - 1].right()));
         QVERIFY(qAbs(bar.center().y() - ink[digit].center().y()) <= 2);
-        const QRect mark = t.form.label(place == 1 ? 10 : 13)->geometry();
+        const QRect mark = d.label(place == 1 ? 10 : 13)->geometry();
         QVERIFY(mark.bottom() < ink[digit].top() && qAbs(mark.right() - ink[digit].center().x()) <= 8);
     }
 }
 
 void ColumnSubtractionTest::stepsAfterAMenuChoiceWorkTheProblemDrawn() {
-    Screen t;
-    t.platform.random->script(draw105minus47);
-    t.d.run({"open", "menu 1", "next", "menu 0"});
+    Screen d;
+    d.platform.random->script(draw105minus47);
+    d.run({"open", "menu 1", "next", "menu 0"});
     // The menu choice clears the board but leaves ステップ as it was.
-    QVERIFY(t.d.enabled(5) && t.d.caption(4).isEmpty() && t.d.caption(10).isEmpty());
-    t.d.run({"answer", "answer"});
-    QCOMPARE(t.d.caption(5), columnSubtractionStep(2, {105, 47}, 2).explanation);
-    QCOMPARE(t.d.caption(13), "0");
+    QVERIFY(d.enabled(5) && d.caption(4).isEmpty() && d.caption(10).isEmpty());
+    d.run({"answer", "answer"});
+    QCOMPARE(d.caption(5), columnSubtractionStep(2, {105, 47}, 2).explanation);
+    QCOMPARE(d.caption(13), "0");
 }
 
 void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit_data() {
@@ -328,87 +313,33 @@ void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit_data() {
 void ColumnSubtractionTest::testEntryJudgesAtTheSecondDigit() {
     QFETCH(int, ones);
     QFETCH(int, tens);
-    Screen t;
-    CaptionedList* answers = t.form.comboBox(2);
+    Screen d;
+    CaptionedList* answers = d.list(2);
     auto ready = [&] {
         return answers->isVisible() && answers->itemIndex() == -1 && answers->text() == "こたえ";
     };
-    t.platform.random->script(draw105minus47);
-    t.d.run({"open", "menu 1", "mode", "next"});
+    d.platform.random->script(draw105minus47);
+    d.run({"open", "menu 1", "mode", "next"});
     // The bare column, without marks.
-    QCOMPARE(t.d.caption(7) + t.d.caption(11) + t.d.caption(8) + t.d.caption(9) + t.d.caption(10), "105-47");
-    QVERIFY(t.shown("Shape1") && !t.shown("Shape2") && ready() && !t.d.enabled(4) && !t.d.enabled(5));
+    QCOMPARE(d.caption(7) + d.caption(11) + d.caption(8) + d.caption(9) + d.caption(10), "105-47");
+    QVERIFY(shown(d, "Shape1") && !shown(d, "Shape2") && ready() && !d.enabled(4) && !d.enabled(5));
     QCOMPARE(answers->items()[7], "\u3000７\u3000");
-    QCOMPARE(t.d.caption(3), "一のくらいの こたえを えらんでね！");
+    QCOMPARE(d.caption(3), "一のくらいの こたえを えらんでね！");
 
-    t.d.act(QStringLiteral("pick 2 %1").arg(ones));
-    QVERIFY(t.d.caption(9) == QString::number(ones) && ready() && t.d.caption(12).isEmpty() &&
-            !t.d.enabled(4));
-    QCOMPARE(t.d.caption(3), "十のくらいの こたえを えらんでね！");
+    d.act(QStringLiteral("pick 2 %1").arg(ones));
+    QVERIFY(d.caption(9) == QString::number(ones) && ready() && d.caption(12).isEmpty() && !d.enabled(4));
+    QCOMPARE(d.caption(3), "十のくらいの こたえを えらんでね！");
 
-    t.d.act(QStringLiteral("pick 2 %1").arg(tens));
-    QTEST(t.d.caption(9), "written");
-    QTEST(t.d.caption(12), "mark");
-    QVERIFY(t.d.caption(4) == "105 - 47 = 58" && t.d.enabled(4) && !t.d.enabled(5));
-    QCOMPARE(t.d.caption(3), "「つぎへ」ボタンで すすめてね！");
+    d.act(QStringLiteral("pick 2 %1").arg(tens));
+    QTEST(d.caption(9), "written");
+    QTEST(d.caption(12), "mark");
+    QVERIFY(d.caption(4) == "105 - 47 = 58" && d.enabled(4) && !d.enabled(5));
+    QCOMPARE(d.caption(3), "「つぎへ」ボタンで すすめてね！");
     // Later picks for the same problem change nothing.
-    t.d.run({"pick 2 1", "pick 2 9"});
-    QTEST(t.d.caption(9), "written");
-    QTEST(t.d.caption(12), "mark");
-    QCOMPARE(playedCues(*t.platform.media).mid(4),
-             QStringList({"pipo.wav", t.d.caption(12) == "○" ? "pinpon.wav" : "bubuu.wav"}));
-}
-
-void ColumnSubtractionTest::hintShowsItsThirtySixLinesWithThePreviousCue() {
-    Screen t;
-    auto* memo = t.form.findChild<QPlainTextEdit*>("Memo1");
-    t.platform.random->script({3, 32, 4});
-    t.d.run({"open", "menu 0", "next", "answer", "hint"});
-    QVERIFY(memo->isVisible() && memo->y() == 80);
-    const QString s = "\u3000", s2 = s + s, s6 = s2 + s2 + s2, s8 = s6 + s2;
-    QCOMPARE(memo->toPlainText().split(u'\n'),
-             QStringList({"",
-                          s + "【ひっ算の しかた】",
-                          "",
-                          s2 + "ひかれる数と ひく数を くらいを たてに そろえて かき、",
-                          s2 + "おなじくらいの 数どうしの ひき算を、はじめに 一のくらい、",
-                          s2 + "つぎに 十のくらいの じゅんばんで していけば いいよ。",
-                          "",
-                          s2 + "おなじくらいの 数どうしの ひき算で、ひかれる数の ほうが ",
-                          s2 + "小さい時は、一つ上の くらいから 10 を かり（くり下げ）、",
-                          s2 + "その 10 を あわせた数から ひき算を し、わすれないように、",
-                          s2 + "一つ上の くらいの 数から １ を ひいた数を 上に 小さく ",
-                          s2 + "かいておくといいよ。",
-                          "",
-                          s2 + "一つ上の くらいの ひき算の 時は、この くり下げた 数から ",
-                          s2 + "ひくことに なるよ。",
-                          "",
-                          "",
-                          s + "【ひき算の ひっ算の たしかめかた】",
-                          "",
-                          s2 + "ひき算では、ひく数と  こたえを たすと",
-                          s2 + "ひかれる数 になるよ。",
-                          "",
-                          s2 + "そこで、つぎのような ひき算の こたえは、",
-                          s8 + "５７" + s,
-                          s6 + "－" + s + "３８" + s,
-                          " " + s + " " + s2 + " " + s + "   －－－－－",
-                          s8 + "１９",
-                          "",
-                          "  " + s + "つぎの たし算で たしかめることが できるよ。",
-                          s8 + "３８" + s,
-                          s6 + "＋" + s + "１９",
-                          s6 + "－－－－－",
-                          s8 + "５７",
-                          s,
-                          s,
-                          s2}));
-    QCOMPARE(t.d.caption(3), "もういちど「ポイント」ボタンを おせば きえるよ！");
-    // The hint's cue has no file of its own: the step's bun sounds again.
-    QCOMPARE(playedCues(*t.platform.media).mid(3), (QStringList{"bun.wav", "bun.wav"}));
-    t.d.act("hint");
-    QVERIFY(memo->isHidden() && t.d.caption(3) == "「メニュー」を えらんでね！");
-    QCOMPARE(playedCues(*t.platform.media).last(), "pipo.wav");
+    d.run({"pick 2 1", "pick 2 9"});
+    QTEST(d.caption(9), "written");
+    QTEST(d.caption(12), "mark");
+    QCOMPARE(d.cues().mid(4), QStringList({"pipo.wav", d.caption(12) == "○" ? "pinpon.wav" : "bubuu.wav"}));
 }
 
 QTEST_MAIN(ColumnSubtractionTest)

@@ -3,14 +3,9 @@
 // countdown and its time-out, and the rules that keep a run honest.
 #include "app/menu_screen.h"
 #include "app/screens.h"
-#include "controls/caption_label.h"
 #include "controls/data_grid.h"
-#include "core/lesson_state.h"
-#include "lessons/drills/drill_screen.h"
-#include "lessons/drills/drill_screen_rules.h"
-#include "tests/support/lesson_driver.h"
-#include "tests/support/program.h"
-#include "tests/support/temp_kyozai.h"
+#include "tests/support/screen_driver.h"
+#include "tests/support/screen_promises.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -39,115 +34,83 @@ private:
     ScriptedMessageBoxes& boxes_;
 };
 
-// Drives a drill screen as the child would, by short words: "open", "back"
-// (もくじへ), "close" (the close box), "menu <i>", "time <i>", "start" and
-// "next" (with the problem's draws scripted first: the given ones, "start
-// 4,6,6", or the screen's own for that problem), "stop", "result", "right" and
-// "wrong" (the digits of the answer, or of the answer with another ones digit,
-// then ◆), "submit" (◆ alone), "tick <n>" (n seconds pass, Timer3 ticking
-// while it runs), "wait <n>" (n seconds pass) and "clock <hh:mm:ss>".
-class DrillDriver {
+// A drill on the whole program, driven, its clock on a December morning: each
+// problem of a run known in advance, another one each time, unless the row
+// scripts its draws.
+class Drill : public ProgramScreen {
 public:
-    DrillDriver(const QString& screen, FakePlatform& platform)
-        : s_(Form1->findChild<DrillScreen*>(screen)), platform_(platform) {}
+    explicit Drill(const QString& screen) : ProgramScreen(screen) {
+        platform.clock->at = QDateTime(QDate(2024, 12, 8), QTime(10, 0, 0));
+        scripted_ = Seam<MessageBoxes>::install(std::unique_ptr<MessageBoxes>(boxes));
+        knowProblems(*this);
+    }
+    ~Drill() override { Seam<MessageBoxes>::install(std::move(scripted_)); }
 
-    void run(const QStringList& actions) const {
-        for (const QString& action : actions)
-            act(action);
+    // Another drill of the same program.
+    ScreenDriver other(const QString& screen) const {
+        ScreenDriver d(Form1->findChild<QWidget*>(screen));
+        knowProblems(d);
+        return d;
     }
 
-    void act(const QString& action) const {
-        const QString word = action.section(' ', 0, 0);
-        const QString arg = action.section(' ', 1);
-        const QStringList buttons{"back", "start", "next", "stop", "result"};
-        if (word == "start" || word == "next")
-            scriptProblem(word == "start" ? 1 : lessonState().problemCount + 1, arg);
-        if (word == "open")
-            s_->show();
-        else if (word == "close")
-            s_->close();
-        else if (word == "menu" || word == "time")
-            pick(word == "menu" ? 1 : 2, arg.toInt());
-        else if (buttons.contains(word))
-            QTest::mouseClick(s_->cuteButton(int(buttons.indexOf(word)) + 2), Qt::LeftButton);
-        else if (word == "right" || word == "wrong")
-            answer(word == "right");
-        else if (word == "submit")
-            pick(s_->rules().submitComboBox, 0);
-        else if (word == "tick")
-            for (int i = 0; i < arg.toInt(); ++i) {
-                pass(1);
-                if (timer3()->isActive())
-                    QMetaObject::invokeMethod(timer3(), "timeout");
-            }
-        else if (word == "wait")
-            pass(arg.toInt());
-        else if (word == "clock")
-            platform_.clock->at.setTime(QTime::fromString(arg, "hh:mm:ss"));
-    }
-
-    QString caption(int label) const { return s_->label(label)->caption(); }
     QStringList result() const { return {caption(5), caption(6), caption(7), caption(8)}; }
-    QTimer* timer3() const { return s_->findChild<QTimer*>("Timer3"); }
-    DataGrid* grid() const { return s_->findChild<DataGrid*>("DBGrid1"); }
+    QTimer* timer3() const { return screen()->findChild<QTimer*>("Timer3"); }
+    DataGrid* grid() const { return child<DataGrid>("DBGrid1"); }
 
     // The controls the child can use now.
-    QString enabled() const {
-        const DrillScreenRules& rules = s_->rules();
+    QString usable() const {
+        const AnswerLists lists = *answerListsOf(screen()->objectName());
         QStringList on;
-        if (!rules.menuEntries.isEmpty() && s_->comboBox(1)->isEnabled())
+        if (list(1) && list(1)->isEnabled())
             on << "menu";
-        if (s_->comboBox(2)->isEnabled())
+        if (list(2)->isEnabled())
             on << "time";
         const QStringList buttons{"start", "next", "stop", "result"};
         for (int b = 3; b <= 6; ++b)
-            if (s_->cuteButton(b)->isEnabled())
+            if (enabled(b))
                 on << buttons[b - 3];
         // The digit selectors are enabled and disabled together.
-        if (s_->comboBox(rules.digitSelectors.last().comboBox)->isEnabled())
+        if (list(lists.digits.last().comboBox)->isEnabled())
             on << "digits";
-        if (s_->comboBox(rules.submitComboBox)->isEnabled())
+        if (list(lists.submit)->isEnabled())
             on << "submit";
         return on.join(' ');
     }
 
-private:
-    void pass(int seconds) const { platform_.clock->at = platform_.clock->at.addSecs(seconds); }
-
-    void pick(int list, int entry) const {
-        if (!s_->comboBox(list)->isEnabled())
-            QTest::qFail(qPrintable(QStringLiteral("ComboBox%1 is disabled").arg(list)), __FILE__, __LINE__);
-        s_->comboBox(list)->pick(entry);
-    }
-
-    // Problem n of a run: known, and another one each time.
-    void scriptProblem(int n, const QString& given) const {
-        QList<int> draws;
-        for (const QString& d : given.split(u',', Qt::SkipEmptyParts))
-            draws << d.toInt();
-        if (draws.isEmpty())
-            draws = s_->objectName() == "Form5"   ? QList<int>{2, n, 10 + n}     // (10 + n) + (20 + n)
-                    : s_->objectName() == "Form8" ? QList<int>{0, 40 + n, 2 * n} // (51 + n) - (2n + 1)
-                                                  : QList<int>{n, n + 1};        // (n + 1) x (n + 2)
-        platform_.random->script(draws);
-    }
-
-    void answer(bool right) const {
-        int value = lessonState().correctAnswer;
-        if (!right)
-            value += value % 10 == 9 ? -1 : 1;
-        for (const DrillDigitSelector& selector : s_->rules().digitSelectors) {
-            const int place = placeValue(selector.place);
-            if (place == 10000 && value >= 10000)
-                pick(selector.comboBox, 0);
-            else if (const int digit = value / place % 10; place < 10000 && digit > 0)
-                pick(selector.comboBox, digit);
+    QStringList rows() const {
+        QStringList rows;
+        for (const QVariantList& row : rowsInFile(folder.kyozai("dorill.db"), "select * from dorill")) {
+            QStringList fields;
+            for (const QVariant& field : row)
+                fields << field.toString();
+            rows << fields.join(u'|');
         }
-        pick(s_->rules().submitComboBox, 0);
+        return rows;
     }
 
-    DrillScreen* s_;
-    FakePlatform& platform_;
+    QStringList cueNames() const {
+        QStringList names;
+        for (const QString& file : cues())
+            names << file.section('.', 0, 0);
+        return names;
+    }
+
+    // Installed over the fake platform's boxes while the drill lives.
+    TimedMessageBoxes* boxes = new TimedMessageBoxes(*platform.boxes);
+
+private:
+    void knowProblems(ScreenDriver& d) const {
+        d.beforeEach = [random = platform.random, screen = d.screen()->objectName()](const QString& action) {
+            if ((action != "start" && action != "next") || random->remaining() > 0)
+                return;
+            const int n = action == "start" ? 1 : lessonState().problemCount + 1;
+            random->script(screen == "Form5"   ? QList<int>{2, n, 10 + n}     // (10 + n) + (20 + n)
+                           : screen == "Form8" ? QList<int>{0, 40 + n, 2 * n} // (51 + n) - (2n + 1)
+                                               : QList<int>{n, n + 1});       // (n + 1) x (n + 2)
+        };
+    }
+
+    std::unique_ptr<MessageBoxes> scripted_;
 };
 
 // What the child does first on each drill, up to the time choice, and then.
@@ -182,8 +145,6 @@ const QString timeText = QStringLiteral("じかん\u3000： %1 ふん %2 びょ�
 class DrillScreensTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void aRunIsScoredAndEachAnswerLogged_data();
     void aRunIsScoredAndEachAnswerLogged();
     void controlsFollowTheRunsState_data();
@@ -196,50 +157,7 @@ private slots:
     void eachProblemIsJudgedOnceAndOnlyWhenAsked();
     void twoRunsOnTwoScreensShareTheTable();
     void anAnswerTheTableRefusesIsNotCounted();
-
-private:
-    DrillDriver driver(const QString& screen) const { return DrillDriver(screen, program_->platform); }
-    QStringList rowsInTable() const;
-    QStringList cues() const;
-
-    std::unique_ptr<TempKyozai> folder_;
-    std::unique_ptr<StartedProgram> program_;
-    TimedMessageBoxes* boxes_ = nullptr;
-    std::unique_ptr<MessageBoxes> scripted_;
 };
-
-void DrillScreensTest::init() {
-    folder_ = std::make_unique<TempKyozai>();
-    program_ = std::make_unique<StartedProgram>();
-    boxes_ = new TimedMessageBoxes(*program_->platform.boxes);
-    scripted_ = Seam<MessageBoxes>::install(std::unique_ptr<MessageBoxes>(boxes_));
-    program_->platform.clock->at = QDateTime(QDate(2024, 12, 8), QTime(10, 0, 0));
-    lessonState().soundsEnabled = 1;
-}
-
-void DrillScreensTest::cleanup() {
-    Seam<MessageBoxes>::install(std::move(scripted_));
-    program_.reset();
-    folder_.reset();
-}
-
-QStringList DrillScreensTest::rowsInTable() const {
-    QStringList rows;
-    for (const QVariantList& row : rowsInFile(folder_->kyozai("dorill.db"), "select * from dorill")) {
-        QStringList fields;
-        for (const QVariant& field : row)
-            fields << field.toString();
-        rows << fields.join(u'|');
-    }
-    return rows;
-}
-
-QStringList DrillScreensTest::cues() const {
-    QStringList names;
-    for (const QString& file : playedCues(*program_->platform.media))
-        names << file.section('.', 0, 0);
-    return names;
-}
 
 void DrillScreensTest::aRunIsScoredAndEachAnswerLogged_data() {
     QTest::addColumn<QString>("screen");
@@ -272,7 +190,7 @@ void DrillScreensTest::aRunIsScoredAndEachAnswerLogged_data() {
         << QStringList{"もんだい： 3", "○のかず： 1", "せいせき： 33 てん", timeText.arg(0).arg(0)}
         << QStringList{"1|\u300011 + 21|32|32| ○", "3|\u300013 + 23|36|37| ×"} << QStringList{};
     QTest::newRow("addition: 7000 + 7000 is entered with 万 and 千")
-        << "Form5" << QStringList{"open", "menu 3", "time 0", "start 4,6,6", "right", "stop"}
+        << "Form5" << QStringList{"open", "menu 3", "time 0", "draws 4,6,6", "start", "right", "stop"}
         << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", timeText.arg(0).arg(0)}
         << QStringList{"1|\u30007000 + 7000|14000|14000| ○"} << QStringList{};
     QTest::newRow("multiplication: ◆ right after スタート submits 0")
@@ -289,14 +207,14 @@ void DrillScreensTest::aRunIsScoredAndEachAnswerLogged() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
     QFETCH(QStringList, cues);
-    const DrillDriver d = driver(screen);
+    const Drill d(screen);
     d.run(actions);
     QTEST(d.result(), "result");
     QVERIFY(d.caption(3).isEmpty() && d.caption(4).isEmpty());
-    QTEST(rowsInTable(), "rows");
+    QTEST(d.rows(), "rows");
     if (!cues.isEmpty())
-        QCOMPARE(this->cues(), cues);
-    QVERIFY(program_->platform.boxes->shown.isEmpty());
+        QCOMPARE(d.cueNames(), cues);
+    QVERIFY(d.platform.boxes->shown.isEmpty());
 }
 
 void DrillScreensTest::controlsFollowTheRunsState_data() {
@@ -354,9 +272,9 @@ void DrillScreensTest::controlsFollowTheRunsState() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
     QFETCH(bool, tableShown);
-    const DrillDriver d = driver(screen);
+    const Drill d(screen);
     d.run(actions);
-    QTEST(d.enabled(), "enabled");
+    QTEST(d.usable(), "enabled");
     QTEST(d.caption(2), "prompt");
     QCOMPARE(d.grid()->isVisible(), tableShown);
     if (tableShown) {
@@ -364,7 +282,7 @@ void DrillScreensTest::controlsFollowTheRunsState() {
         QCOMPARE(d.grid()->y(), 112);
     }
     QTEST(d.timer3()->isActive(), "counting");
-    QVERIFY(program_->platform.boxes->shown.isEmpty());
+    QVERIFY(d.platform.boxes->shown.isEmpty());
 }
 
 void DrillScreensTest::timeOutEndsTheRunAfterItsLimit_data() {
@@ -383,15 +301,13 @@ void DrillScreensTest::timeOutEndsTheRunAfterItsLimit() {
     QFETCH(QString, screen);
     QFETCH(int, timeItem);
     QFETCH(int, limit);
-    const DrillDriver d = driver(screen);
-    const QStringList& shown = program_->platform.boxes->shown;
+    const Drill d(screen);
+    const QStringList& shown = d.platform.boxes->shown;
     // The child reads the message for 4 seconds before closing it.
-    boxes_->whileInformationOpen = [this] {
-        program_->platform.clock->at = program_->platform.clock->at.addSecs(4);
-    };
+    d.boxes->whileInformationOpen = [&d] { d.platform.clock->at = d.platform.clock->at.addSecs(4); };
     d.run(toRun(screen, {"start", "right", "next", QStringLiteral("tick %1").arg(limit - 1)}, timeItem));
     QVERIFY(shown.isEmpty());
-    const QString before = d.enabled();
+    const QString before = d.usable();
     d.act("tick 1");
     QFETCH(QString, message);
     QCOMPARE(shown, QStringList{"information: " + message});
@@ -400,11 +316,11 @@ void DrillScreensTest::timeOutEndsTheRunAfterItsLimit() {
     QVERIFY(d.caption(3).isEmpty() && d.caption(4).isEmpty() && !d.timer3()->isActive());
     // No control changes but けっか, which opens the run's answers: the
     // problem on screen is still answered, logged and counted.
-    QCOMPARE(d.enabled().remove(QStringLiteral("result ")), before);
-    QVERIFY(d.enabled().contains(QStringLiteral("result")));
+    QCOMPARE(d.usable().remove(QStringLiteral("result ")), before);
+    QVERIFY(d.usable().contains(QStringLiteral("result")));
     d.run({"right", "wait 10", "stop", "tick 1000"});
     QCOMPARE(d.result().mid(2), (QStringList{"せいせき： 100 てん", timeText.arg(limit / 60).arg(14)}));
-    QCOMPARE(rowsInTable().size(), 2);
+    QCOMPARE(d.rows().size(), 2);
     QCOMPARE(shown.size(), 1);
 }
 
@@ -427,9 +343,9 @@ void DrillScreensTest::theCountdownBelongsToItsRun() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
     QFETCH(int, ticksToTimeOut);
-    const DrillDriver d = driver(screen);
+    const Drill d(screen);
     d.run(toRun(screen, QStringList{"start"} + actions, 1));
-    const QStringList& shown = program_->platform.boxes->shown;
+    const QStringList& shown = d.platform.boxes->shown;
     QCOMPARE(d.timer3()->isActive(), ticksToTimeOut > 0);
     d.act(QStringLiteral("tick %1").arg(ticksToTimeOut > 0 ? ticksToTimeOut - 1 : 1000));
     QVERIFY(shown.isEmpty());
@@ -465,52 +381,53 @@ void DrillScreensTest::eachProblemIsJudgedOnceAndOnlyWhenAsked_data() {
 void DrillScreensTest::eachProblemIsJudgedOnceAndOnlyWhenAsked() {
     QFETCH(QString, screen);
     QFETCH(QStringList, actions);
-    const DrillDriver d = driver(screen);
+    const Drill d(screen);
     d.run(actions.mid(0, actions.size() - 1));
-    const qsizetype cuesBefore = cues().size();
+    const qsizetype cuesBefore = d.cueNames().size();
     const QString promptBefore = d.caption(2);
     d.act(actions.last());
-    QTEST(cues().mid(cuesBefore), "last");
-    QTEST(int(rowsInTable().size()), "rows");
+    QTEST(d.cueNames().mid(cuesBefore), "last");
+    QTEST(int(d.rows().size()), "rows");
     QTEST(d.caption(7), "score");
-    if (cues().size() == cuesBefore) {
+    if (d.cueNames().size() == cuesBefore) {
         QCOMPARE(d.caption(2), promptBefore);
-        QCOMPARE(d.enabled(), QStringLiteral("time submit"));
+        QCOMPARE(d.usable(), QStringLiteral("time submit"));
     }
 }
 
 void DrillScreensTest::twoRunsOnTwoScreensShareTheTable() {
-    const DrillDriver addition = driver("Form5");
+    const Drill addition("Form5");
     addition.run(toRun("Form5", {"start", "right", "next", "wrong", "stop", "back"}));
-    QCOMPARE(rowsInTable().size(), 2);
-    const DrillDriver times = driver("Form13");
+    QCOMPARE(addition.rows().size(), 2);
+    const ScreenDriver times = addition.other("Form13");
     times.run(toRun("Form13", {"start"}));
-    QVERIFY(rowsInTable().isEmpty());
+    QVERIFY(addition.rows().isEmpty());
     times.run({"right", "stop", "result"});
-    QCOMPARE(rowsInTable(), QStringList{"1|\u30002 x 3|6|6| ○"});
-    QCOMPARE(times.grid()->model()->rowCount(), 1);
-    QCOMPARE(times.grid()->model()->index(0, 1).data().toString(), QStringLiteral("\u30002 x 3"));
+    QCOMPARE(addition.rows(), QStringList{"1|\u30002 x 3|6|6| ○"});
+    QCOMPARE(times.child<DataGrid>("DBGrid1")->model()->rowCount(), 1);
+    QCOMPARE(times.child<DataGrid>("DBGrid1")->model()->index(0, 1).data().toString(),
+             QStringLiteral("\u30002 x 3"));
     times.run({"back"});
     addition.run(toRun("Form5", {"start"}));
-    QVERIFY(rowsInTable().isEmpty());
+    QVERIFY(addition.rows().isEmpty());
 }
 
 void DrillScreensTest::anAnswerTheTableRefusesIsNotCounted() {
-    const DrillDriver d = driver("Form13");
+    const Drill d("Form13");
     d.run(toRun("Form13", {"start"}));
-    const QString table = folder_->kyozai("dorill.db");
+    const QString table = d.folder.kyozai("dorill.db");
     onTable(table, "CREATE TRIGGER refuse BEFORE INSERT ON dorill BEGIN SELECT RAISE(ABORT, 'full'); END");
     d.act("right");
-    const QStringList& shown = program_->platform.boxes->shown;
+    const QStringList& shown = d.platform.boxes->shown;
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith("error: kyozai の dorill.db に かきこめません。\nfull"),
              qPrintable(shown[0]));
     QCOMPARE(lessonState().correctCount, 0);
-    QCOMPARE(d.enabled(), QStringLiteral("digits submit"));
+    QCOMPARE(d.usable(), QStringLiteral("digits submit"));
     // Still open: once the table takes rows again it is logged, once.
     onTable(table, "DROP TRIGGER refuse");
     d.run({"submit", "submit", "stop"});
-    QCOMPARE(rowsInTable(), QStringList{"1|\u30002 x 3|6|6| ○"});
+    QCOMPARE(d.rows(), QStringList{"1|\u30002 x 3|6|6| ○"});
     QCOMPARE(d.caption(7), QStringLiteral("せいせき： 100 てん"));
 }
 

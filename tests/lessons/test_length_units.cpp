@@ -1,12 +1,8 @@
 // 長さ：ｍｍ，ｃｍ，ｍ — its problems, selector captions, judging and texts.
-#include "controls/caption_label.h"
-#include "core/lesson_state.h"
 #include "lessons/length/length_problems.h"
 #include "lessons/length/length_units.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -23,6 +19,14 @@ QList<int> repeated(const QList<int>& pair, int times) {
     for (int i = 0; i < times; ++i)
         draws += pair;
     return draws;
+}
+
+// What each list shows over its entries, left to right and ◆ last; "-" for a hidden one.
+QStringList listFields(const ScreenDriver& d) {
+    QStringList fields;
+    for (int list : {4, 3, 2, 5})
+        fields << (d.list(list)->isVisible() ? d.list(list)->text() : "-");
+    return fields;
 }
 
 QStringList captionsOf(const LengthSelectorCaptions& c) {
@@ -57,20 +61,11 @@ private slots:
     void explanationText();
     void selectorEntriesAreSpacedFullWidthDigits();
 
-    void init();
-    void cleanup();
     void menuChoiceExplainsThenTestCycleJudges_data();
     void menuChoiceExplainsThenTestCycleJudges();
     void furtherPicksAreJudgedAgain();
     void noItemChosenOnThisShowingMakesNoProblem_data();
     void noItemChosenOnThisShowingMakesNoProblem();
-
-private:
-    // What each list shows over its entries, left to right and ◆ last; "-" for a hidden one.
-    QStringList listFields() const;
-    FakePlatform* platform_ = nullptr;
-    MediaPlayer* player_ = nullptr;
-    TForm11* screen_ = nullptr;
 };
 
 void LengthUnitsTest::examples_data() {
@@ -262,27 +257,6 @@ void LengthUnitsTest::selectorEntriesAreSpacedFullWidthDigits() {
              QStringLiteral(" ０| １| ２| ３| ４| ５| ６| ７| ８| ９| ◆"));
 }
 
-void LengthUnitsTest::init() {
-    platform_ = new FakePlatform;
-    player_ = new MediaPlayer;
-    lessonState() = LessonState{};
-    screen_ = new TForm11;
-    lessonState().soundsEnabled = 1;
-}
-
-void LengthUnitsTest::cleanup() {
-    delete screen_;
-    delete player_;
-    delete platform_;
-}
-
-QStringList LengthUnitsTest::listFields() const {
-    QStringList fields;
-    for (int list : {4, 3, 2, 5})
-        fields << (screen_->comboBox(list)->isVisible() ? screen_->comboBox(list)->text() : "-");
-    return fields;
-}
-
 void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges_data() {
     QTest::addColumn<int>("menu");
     QTest::addColumn<QList<int>>("draws");
@@ -323,8 +297,8 @@ void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges() {
     QFETCH(QStringList, picks);
     QFETCH(QList<int>, draws);
     QFETCH(QString, mark);
-    LessonDriver d(screen_);
-    platform_->random->script(draws);
+    ScreenAlone<TForm11> d;
+    d.platform.random->script(draws);
     d.run({"open", QStringLiteral("menu %1").arg(menu)});
     QCOMPARE(d.caption(4), lengthExplanation(menu + 1).value());
     QVERIFY(!d.enabled(4));
@@ -334,7 +308,7 @@ void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges() {
     QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
     d.act("next");
     QTEST(d.caption(5), "problem");
-    QTEST(listFields(), "fields");
+    QTEST(listFields(d), "fields");
     QVERIFY(!d.enabled(4));
     QCOMPARE(d.caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
     d.run(picks);
@@ -344,15 +318,14 @@ void LengthUnitsTest::menuChoiceExplainsThenTestCycleJudges() {
     QVERIFY(d.enabled(4));
     QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
     // Shown, menu, the switch to test (bun, then pipo), つぎへ, each digit, ◆.
-    QCOMPARE(playedCues(*platform_->media),
-             QStringList({"pipo.wav", "pipo.wav", "bun.wav", "pipo.wav", "pipo.wav"}) +
-                 QStringList(picks.size(), "bun.wav") +
-                 QStringList{mark == "○" ? "pinpon.wav" : "bubuu.wav"});
+    QCOMPARE(d.cues(), QStringList({"pipo.wav", "pipo.wav", "bun.wav", "pipo.wav", "pipo.wav"}) +
+                           QStringList(picks.size(), "bun.wav") +
+                           QStringList{mark == "○" ? "pinpon.wav" : "bubuu.wav"});
 }
 
 void LengthUnitsTest::furtherPicksAreJudgedAgain() {
-    LessonDriver d(screen_);
-    platform_->random->script({4, 37});
+    ScreenAlone<TForm11> d;
+    d.platform.random->script({4, 37});
     d.run({"open", "menu 0", "mode", "next", "pick 3 4", "pick 5 0"});
     QCOMPARE(lessonState().enteredAnswer, 40);
     QCOMPARE(d.caption(6), QStringLiteral("×"));
@@ -360,12 +333,12 @@ void LengthUnitsTest::furtherPicksAreJudgedAgain() {
     QCOMPARE(lessonState().enteredAnswer, 47);
     QCOMPARE(d.caption(6), QStringLiteral("○"));
     QCOMPARE(d.caption(5), QStringLiteral("47 mm = 4 cm 7 mm"));
-    QCOMPARE(listFields(), (QStringList{"-", " ４", " ７", " ◆"}));
+    QCOMPARE(listFields(d), (QStringList{"-", " ４", " ７", " ◆"}));
     // Back to study: the board is cleared and つぎへ waits for the next switch.
     d.act("mode");
     QVERIFY(d.caption(5).isEmpty() && !d.enabled(4));
-    QCOMPARE(listFields(), QStringList(4, "-"));
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+    QCOMPARE(listFields(d), QStringList(4, "-"));
+    QCOMPARE(d.cues().last(), QStringLiteral("pipo.wav"));
 }
 
 void LengthUnitsTest::noItemChosenOnThisShowingMakesNoProblem_data() {
@@ -379,19 +352,19 @@ void LengthUnitsTest::noItemChosenOnThisShowingMakesNoProblem_data() {
 void LengthUnitsTest::noItemChosenOnThisShowingMakesNoProblem() {
     QFETCH(int, leftItem);
     QFETCH(bool, shownBefore);
-    LessonDriver d(screen_);
+    ScreenAlone<TForm11> d;
     lessonState().menuItem = leftItem;
     lessonState().mode = StudyMode;
     if (shownBefore)
         d.run({"open", "menu 0", "back"});
     d.run({"open", "mode"});
-    QCOMPARE(screen_->cuteButton(3)->caption(), QStringLiteral("テスト"));
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("テスト"));
     QVERIFY(!d.enabled(4));
     QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
-    QCOMPARE(playedCues(*platform_->media).last(2), (QStringList{"bun.wav", "pipo.wav"}));
-    screen_->CuteButton4Click();
-    QVERIFY(d.caption(5).isEmpty() && platform_->random->limits.isEmpty());
-    QCOMPARE(listFields(), QStringList(4, "-"));
+    QCOMPARE(d.cues().last(2), (QStringList{"bun.wav", "pipo.wav"}));
+    d.screen.CuteButton4Click();
+    QVERIFY(d.caption(5).isEmpty() && d.platform.random->limits.isEmpty());
+    QCOMPARE(listFields(d), QStringList(4, "-"));
     QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
 }
 

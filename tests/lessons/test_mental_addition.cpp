@@ -1,16 +1,9 @@
 // たし算：あん算 — its problems, explanations and the screen driven through its controls.
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
-#include "core/lesson_state.h"
 #include "lessons/addsub/mental_addition.h"
 #include "lessons/addsub/mental_addition_problems.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 class MentalAdditionTest : public QObject {
@@ -23,18 +16,10 @@ private slots:
     void generatorKeepsItsRanges_data();
     void generatorKeepsItsRanges();
 
-    void init();
-    void cleanup();
     void showResetRunsAtCreationAndOnEveryShow();
     void studyCycleExplainsTheProblem();
     void testModeJudgesTheDigitsPicked_data();
     void testModeJudgesTheDigitsPicked();
-    void hintShowsItsSevenLinesOverTheProblem();
-
-private:
-    FakePlatform* platform_ = nullptr;
-    MediaPlayer* player_ = nullptr;
-    TForm3* screen_ = nullptr;
 };
 
 void MentalAdditionTest::explanationText_data() {
@@ -143,47 +128,33 @@ void MentalAdditionTest::generatorKeepsItsRanges() {
     QVERIFY(qAbs(double(small) / problems - smallShare) < 0.03);
 }
 
-void MentalAdditionTest::init() {
-    platform_ = new FakePlatform;
-    player_ = new MediaPlayer;
-    lessonState() = LessonState{};
-    screen_ = new TForm3;
-    lessonState().soundsEnabled = 1;
-}
-
-void MentalAdditionTest::cleanup() {
-    delete screen_;
-    delete player_;
-    delete platform_;
-}
-
 void MentalAdditionTest::showResetRunsAtCreationAndOnEveryShow() {
-    LessonDriver d(screen_);
+    ScreenAlone<TForm3> d;
     auto checkReset = [&] {
         QCOMPARE(lessonState().mode, StudyMode);
         QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
         QVERIFY(d.caption(4).isEmpty() && d.caption(5).isEmpty() && d.caption(6).isEmpty());
         QVERIFY(!d.enabled(4) && !d.enabled(5));
-        QVERIFY(screen_->comboBox(2)->isHidden() && screen_->comboBox(7)->isHidden());
-        QVERIFY(screen_->findChild<QPlainTextEdit*>("Memo1")->isHidden());
+        QVERIFY(d.list(2)->isHidden() && d.list(7)->isHidden());
+        QVERIFY(d.child("Memo1")->isHidden());
         QCOMPARE(lessonState().hintShown, 0);
     };
     // Created silently: the cue opens the device but start-up has not enabled sound yet.
     checkReset();
-    QCOMPARE(platform_->media->events, QStringList{"open pipo.wav"});
+    QCOMPARE(d.platform.media->events, QStringList{"open pipo.wav"});
 
-    platform_->random->script({3, 55, 7});
+    d.platform.random->script({3, 55, 7});
     d.run({"open", "menu 0", "mode", "next", "hint", "back", "open"});
     checkReset();
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
+    QCOMPARE(d.cues().last(), QStringLiteral("pipo.wav"));
     // The show leaves the menu entry and the mode button's caption as they were.
     QCOMPARE(lessonState().menuItem, 1);
-    QCOMPARE(screen_->cuteButton(3)->caption(), QStringLiteral("テスト"));
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("テスト"));
 }
 
 void MentalAdditionTest::studyCycleExplainsTheProblem() {
-    LessonDriver d(screen_);
-    platform_->random->script({3, 55, 7});
+    ScreenAlone<TForm3> d;
+    d.platform.random->script({3, 55, 7});
     d.run({"open", "menu 0", "next"});
     QCOMPARE(d.caption(4), QStringLiteral("65 + 8 = ?"));
     QCOMPARE(lessonState().correctAnswer, 73);
@@ -195,11 +166,11 @@ void MentalAdditionTest::studyCycleExplainsTheProblem() {
     QVERIFY(d.caption(5).startsWith(QStringLiteral("8 を 5 と 3 に わけ、\r")));
     QVERIFY(d.enabled(4) && !d.enabled(5));
     QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-    QCOMPARE(playedCues(*platform_->media),
+    QCOMPARE(d.cues(),
              (QStringList{"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav"})); // show, menu, つぎへ, こたえ
 
     // The next problem clears the explanation.
-    platform_->random->script({4, 6, 2});
+    d.platform.random->script({4, 6, 2});
     d.act("next");
     QCOMPARE(d.caption(4), QStringLiteral("16 + 30 = ?"));
     QVERIFY(d.caption(5).isEmpty());
@@ -244,14 +215,14 @@ void MentalAdditionTest::testModeJudgesTheDigitsPicked() {
     QFETCH(int, menu);
     QFETCH(QList<int>, draws);
     QFETCH(QStringList, picks);
-    LessonDriver d(screen_);
-    platform_->random->script(draws);
+    ScreenAlone<TForm3> d;
+    d.platform.random->script(draws);
     d.run({"open", QStringLiteral("menu %1").arg(menu), "mode", "next"});
     QCOMPARE(d.caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
     QStringList shown;
     for (int list = 2; list <= 7; ++list)
-        if (screen_->comboBox(list)->isVisible() && screen_->comboBox(list)->itemIndex() == -1)
-            shown << screen_->comboBox(list)->text();
+        if (d.list(list)->isVisible() && d.list(list)->itemIndex() == -1)
+            shown << d.list(list)->text();
     QCOMPARE(shown, (QStringList{"一", "十", "百", "千", "万", ""}));
 
     d.run(picks);
@@ -262,28 +233,10 @@ void MentalAdditionTest::testModeJudgesTheDigitsPicked() {
     QTEST(d.caption(4), "equation");
     QTEST(lessonState().enteredAnswer, "entered");
     QTEST(d.caption(6), "mark");
-    QTEST(playedCues(*platform_->media).last(), "cue");
+    QTEST(d.cues().last(), "cue");
     QVERIFY(d.caption(5).isEmpty());
     QVERIFY(d.enabled(4) && !d.enabled(5));
     QCOMPARE(d.caption(3), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-}
-
-void MentalAdditionTest::hintShowsItsSevenLinesOverTheProblem() {
-    LessonDriver d(screen_);
-    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
-    d.run({"open", "hint"});
-    QVERIFY(memo->isVisible());
-    QCOMPARE(memo->y(), 152);
-    QCOMPARE(memo->toPlainText().split(u'\n'),
-             (QStringList{"", "\u3000たし算の しかたは、まず、おなじくらい ",
-                          "\u3000どうしをたし、つぎに、それらを あわせ", "\u3000ればいいよ。", "",
-                          "\u3000これを あん算で できれば あん算でやり、",
-                          "\u3000できなければ ひっ算で すればいいよ。"}));
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("chararan.wav"));
-    d.act("hint");
-    QVERIFY(memo->isHidden());
-    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
-    QCOMPARE(playedCues(*platform_->media).last(), QStringLiteral("pipo.wav"));
 }
 
 QTEST_MAIN(MentalAdditionTest)

@@ -1,12 +1,8 @@
 // ひき算：あん算 — its problems, equations and explanations, and the screen driven through its controls.
-#include "controls/caption_label.h"
-#include "core/lesson_state.h"
 #include "lessons/addsub/mental_subtraction.h"
 #include "lessons/addsub/mental_subtraction_problems.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -171,14 +167,9 @@ void MentalSubtractionTest::screenExplainsThenJudgesThousandsToOnes() {
     QFETCH(int, menu);
     QFETCH(QList<int>, draws);
     QFETCH(QStringList, picks);
-    FakePlatform platform;
-    MediaPlayer player;
-    lessonState() = LessonState{};
-    lessonState().soundsEnabled = 1;
-    TForm6 screen;
-    QVERIFY(platform.media->events.isEmpty()); // not shown at creation
-    LessonDriver d(&screen);
-    platform.random->script(draws + draws);
+    ScreenAlone<TForm6> d;
+    QVERIFY(d.platform.media->events.isEmpty()); // not shown at creation
+    d.platform.random->script(draws + draws);
     d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
     const LessonState& s = lessonState();
     QCOMPARE(d.caption(4), openSubtraction(s.operand1, s.operand2));
@@ -190,17 +181,15 @@ void MentalSubtractionTest::screenExplainsThenJudgesThousandsToOnes() {
 
     d.run({"mode", "next"});
     QCOMPARE(d.caption(3), QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！"));
-    QCOMPARE(screen.comboBox(5)->text() + screen.comboBox(4)->text() + screen.comboBox(3)->text() +
-                 screen.comboBox(2)->text(),
+    QCOMPARE(d.list(5)->text() + d.list(4)->text() + d.list(3)->text() + d.list(2)->text(),
              QStringLiteral("千百十一"));
     d.run(picks + QStringList{"pick 6 0"});
     QCOMPARE(d.caption(4), completedSubtraction(s.operand1, s.operand2));
     QTEST(d.caption(6), "mark");
     QVERIFY(d.caption(5).isEmpty() && d.enabled(4) && !d.enabled(5));
-    QCOMPARE(playedCues(*platform.media),
-             QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
-                 QStringList(picks.size(), "bun.wav") +
-                 QStringList{d.caption(6) == "○" ? "pinpon.wav" : "bubuu.wav"});
+    QCOMPARE(d.cues(), QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
+                           QStringList(picks.size(), "bun.wav") +
+                           QStringList{d.caption(6) == "○" ? "pinpon.wav" : "bubuu.wav"});
 }
 
 QTEST_MAIN(MentalSubtractionTest)

@@ -1,27 +1,25 @@
 // かけ算：かけ算と九九 — its problems, explanations, chart and the rules of its menu items, without a
 // window; then the screen driven through its controls on the whole program with a copy of the tables.
-#include "app/screens.h"
-#include "controls/caption_label.h"
 #include "controls/data_grid.h"
-#include "core/lesson_state.h"
-#include "lessons/multiplication/multiplication.h"
 #include "lessons/multiplication/multiplication_expressions.h"
 #include "lessons/multiplication/multiplication_menu_items.h"
 #include "lessons/multiplication/multiplication_screen_texts.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
-#include "tests/support/program.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "tests/support/temp_kyozai.h"
 
 #include <QRegularExpression>
 #include <QTest>
-#include <memory>
 
 using namespace multiplicationScreen;
 
 namespace {
 const QString none = QStringLiteral("<none>");
+
+// かけ算と九九 on the whole program, with its tables.
+struct Times : ProgramScreen {
+    Times() : ProgramScreen("Form12") {}
+    QColor colour(int n) const { return label(n)->palette().color(QPalette::WindowText); }
+};
 } // namespace
 
 class MultiplicationTest : public QObject {
@@ -43,23 +41,10 @@ private slots:
     void chartCellsAreNumberedRowByRow();
     void chartFrameAndColours();
 
-    void cleanup();
     void studyThenTestCycle_data();
     void studyThenTestCycle();
     void kukuListIsReadAgainAndHasNoTest();
     void chartQuestionIsAnsweredInItsCell();
-
-private:
-    // The program, started by the tests that drive the screen.
-    void start();
-    QColor colour(int label) const {
-        return theScreen<TForm12>->label(label)->palette().color(QPalette::WindowText);
-    }
-    QStringList cues() const { return playedCues(*program_->platform.media); }
-    ScriptedRandom* random() const { return program_->platform.random; }
-    std::unique_ptr<TempKyozai> folder_;
-    std::unique_ptr<StartedProgram> program_;
-    std::unique_ptr<LessonDriver> d_;
 };
 
 void MultiplicationTest::everyTextOfAScriptedProblem_data() {
@@ -426,19 +411,6 @@ void MultiplicationTest::chartFrameAndColours() {
 
 // --- the screen ---
 
-void MultiplicationTest::start() {
-    folder_ = std::make_unique<TempKyozai>();
-    program_ = std::make_unique<StartedProgram>();
-    lessonState().soundsEnabled = 1;
-    d_ = std::make_unique<LessonDriver>(theScreen<TForm12>);
-}
-
-void MultiplicationTest::cleanup() {
-    d_.reset();
-    program_.reset();
-    folder_.reset();
-}
-
 void MultiplicationTest::studyThenTestCycle_data() {
     QTest::addColumn<int>("menu");
     QTest::addColumn<QList<int>>("draws");
@@ -481,108 +453,107 @@ void MultiplicationTest::studyThenTestCycle() {
     QFETCH(QList<int>, draws);
     QFETCH(QStringList, prompts);
     const QString next = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-    start();
-    random()->script(draws);
-    d_->run({"open", QStringLiteral("menu %1").arg(menu), "next"});
-    QTEST(d_->caption(4), "problem");
-    QVERIFY(!d_->enabled(4) && d_->enabled(5));
-    QCOMPARE(d_->caption(3), prompts[0]);
-    d_->act("answer");
+    Times d;
+    d.platform.random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(menu), "next"});
+    QTEST(d.caption(4), "problem");
+    QVERIFY(!d.enabled(4) && d.enabled(5));
+    QCOMPARE(d.caption(3), prompts[0]);
+    d.act("answer");
     QFETCH(QString, explanationStart);
-    QVERIFY2(d_->caption(5).startsWith(explanationStart), qPrintable(d_->caption(5)));
-    QVERIFY(d_->enabled(4) && !d_->enabled(5));
-    QCOMPARE(d_->caption(3), next);
+    QVERIFY2(d.caption(5).startsWith(explanationStart), qPrintable(d.caption(5)));
+    QVERIFY(d.enabled(4) && !d.enabled(5));
+    QCOMPARE(d.caption(3), next);
 
     // The switch to a test clears the board and tells the first kind again: the same draws, the same problem.
-    random()->script(draws);
-    d_->run({"mode", "next"});
-    QVERIFY(d_->caption(5).isEmpty());
-    QCOMPARE(d_->caption(3), prompts[1]);
-    QTEST(d_->caption(4), "problem");
-    QVERIFY(!d_->enabled(4) && !d_->enabled(5));
-    QTEST((QStringList{theScreen<TForm12>->comboBox(3)->text(), theScreen<TForm12>->comboBox(2)->text()}),
-          "captions");
+    d.platform.random->script(draws);
+    d.run({"mode", "next"});
+    QVERIFY(d.caption(5).isEmpty());
+    QCOMPARE(d.caption(3), prompts[1]);
+    QTEST(d.caption(4), "problem");
+    QVERIFY(!d.enabled(4) && !d.enabled(5));
+    QTEST((QStringList{d.list(3)->text(), d.list(2)->text()}), "captions");
     QFETCH(QStringList, picks);
-    d_->run(picks + QStringList{"pick 4 0"});
-    QTEST(d_->caption(5), "equation");
+    d.run(picks + QStringList{"pick 4 0"});
+    QTEST(d.caption(5), "equation");
     QTEST(lessonState().enteredAnswer, "entered");
     const bool right = lessonState().enteredAnswer == lessonState().correctAnswer;
-    QCOMPARE(d_->caption(7), right ? "○" : "×");
-    QCOMPARE(cues(), QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
-                         QStringList(picks.size(), "bun.wav") +
-                         QStringList{right ? "pinpon.wav" : "bubuu.wav"});
-    QVERIFY(d_->enabled(4) && !d_->enabled(5) && theScreen<TForm12>->comboBox(2)->isVisible());
-    QCOMPARE(d_->caption(3), next);
+    QCOMPARE(d.caption(7), right ? "○" : "×");
+    QCOMPARE(d.cues(), QStringList({"pipo.wav", "pipo.wav", "pipo.wav", "poon.wav", "pipo.wav", "pipo.wav"}) +
+                           QStringList(picks.size(), "bun.wav") +
+                           QStringList{right ? "pinpon.wav" : "bubuu.wav"});
+    QVERIFY(d.enabled(4) && !d.enabled(5) && d.list(2)->isVisible());
+    QCOMPARE(d.caption(3), next);
 
     // Back to study: the board stays, and the kinds start again from the first.
-    d_->act("mode");
-    QVERIFY(!d_->caption(7).isEmpty() && theScreen<TForm12>->comboBox(2)->isVisible() && d_->enabled(4));
-    random()->script(draws);
-    d_->act("next");
-    QTEST(d_->caption(4), "problem");
+    d.act("mode");
+    QVERIFY(!d.caption(7).isEmpty() && d.list(2)->isVisible() && d.enabled(4));
+    d.platform.random->script(draws);
+    d.act("next");
+    QTEST(d.caption(4), "problem");
 }
 
 void MultiplicationTest::kukuListIsReadAgainAndHasNoTest() {
-    start();
-    auto* grid = theScreen<TForm12>->findChild<DataGrid*>("DBGrid1");
+    Times d;
+    auto* grid = d.child<DataGrid>("DBGrid1");
     lessonState().menuItem = 4; // left by another screen: every showing starts from item 1
-    d_->act("open");
+    d.act("open");
     QCOMPARE(lessonState().menuItem, 1);
-    d_->act("menu 1");
-    QVERIFY(grid->isVisible() && !d_->enabled(4));
+    d.act("menu 1");
+    QVERIFY(grid->isVisible() && !d.enabled(4));
     QCOMPARE(grid->y(), 128);
-    QCOMPARE(d_->caption(3), QStringLiteral("メニューを えらんでね！"));
+    QCOMPARE(d.caption(3), QStringLiteral("メニューを えらんでね！"));
     const QList<QVariantList> rows =
-        rowsInFile(folder_->kyozai("kuku.db"), "select kakezan, kotae, yomi from kuku");
+        rowsInFile(d.folder.kyozai("kuku.db"), "select kakezan, kotae, yomi from kuku");
     QCOMPARE(grid->model()->rowCount(), rows.size());
     QCOMPARE(grid->model()->index(80, 2).data().toString(), rows.at(80).at(2).toString());
     QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString() + QString::number(grid->columnWidth(2)),
              QStringLiteral("おぼえかた220"));
 
-    const int played = cues().size();
-    d_->act("mode");
-    QCOMPARE(program_->platform.boxes->shown, QStringList{"information: このメニューには テストは ないよ。"});
+    const int played = d.cues().size();
+    d.act("mode");
+    QCOMPARE(d.platform.boxes->shown, QStringList{"information: このメニューには テストは ないよ。"});
     QCOMPARE(lessonState().mode, StudyMode);
-    QCOMPARE(theScreen<TForm12>->cuteButton(3)->caption(), QStringLiteral("べんきょう"));
-    QVERIFY(grid->isVisible() && !d_->enabled(4));
-    QCOMPARE(cues().size(), played);
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("べんきょう"));
+    QVERIFY(grid->isVisible() && !d.enabled(4));
+    QCOMPARE(d.cues().size(), played);
 }
 
 void MultiplicationTest::chartQuestionIsAnsweredInItsCell() {
-    start();
-    auto* panel = theScreen<TForm12>->findChild<QWidget*>("Panel1");
-    d_->run({"open", "menu 2"});
-    QVERIFY(panel->isVisible() && !d_->enabled(4));
+    Times d;
+    auto* panel = d.child("Panel1");
+    d.run({"open", "menu 2"});
+    QVERIFY(panel->isVisible() && !d.enabled(4));
     QCOMPARE(panel->geometry(), QRect(176, 128, 424, 404));
-    QCOMPARE(d_->caption(6), chartReadingHint);
-    QCOMPARE(d_->caption(37), QStringLiteral("6"));
+    QCOMPARE(d.caption(6), chartReadingHint);
+    QCOMPARE(d.caption(37), QStringLiteral("6"));
 
     // The switch to a test puts the chart away until the first question shows it again.
-    random()->script({1, 2}); // 2 x 3, Label37
-    d_->run({"mode", "next"});
-    QVERIFY(panel->isVisible() && d_->caption(6).isEmpty());
-    QCOMPARE(d_->caption(37) + d_->caption(107), QStringLiteral("?2 x 3 ="));
-    QCOMPARE(theScreen<TForm12>->label(107)->pos(), QPoint(328, 550));
-    QCOMPARE(colour(37), QColor(255, 0, 0));
-    QCOMPARE(d_->caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
+    d.platform.random->script({1, 2}); // 2 x 3, Label37
+    d.run({"mode", "next"});
+    QVERIFY(panel->isVisible() && d.caption(6).isEmpty());
+    QCOMPARE(d.caption(37) + d.caption(107), QStringLiteral("?2 x 3 ="));
+    QCOMPARE(d.label(107)->pos(), QPoint(328, 550));
+    QCOMPARE(d.colour(37), QColor(255, 0, 0));
+    QCOMPARE(d.caption(3), QStringLiteral("こたえを えらんでから ◆を おしてね！"));
 
     // Back in study mode the question stays open, and 一 = 6 alone answers it.
-    d_->run({"mode", "pick 2 6", "pick 4 0"});
-    QCOMPARE(d_->caption(37) + d_->caption(107) + d_->caption(7), QStringLiteral("62 x 3 = 6○"));
-    QCOMPARE(colour(37), QColor(255, 0, 0));
+    d.run({"mode", "pick 2 6", "pick 4 0"});
+    QCOMPARE(d.caption(37) + d.caption(107) + d.caption(7), QStringLiteral("62 x 3 = 6○"));
+    QCOMPARE(d.colour(37), QColor(255, 0, 0));
 
     // つぎへ turns every cell teal again before the next cell is asked.
-    random()->script({7, 7}); // 8 x 8, Label96
-    d_->act("next");
-    QCOMPARE(d_->caption(37) + d_->caption(96), QStringLiteral("6?"));
+    d.platform.random->script({7, 7}); // 8 x 8, Label96
+    d.act("next");
+    QCOMPARE(d.caption(37) + d.caption(96), QStringLiteral("6?"));
     for (int cell = 26; cell <= 106; ++cell)
-        QCOMPARE(colour(cell), cell == 96 ? QColor(255, 0, 0) : QColor(0, 128, 128));
+        QCOMPARE(d.colour(cell), cell == 96 ? QColor(255, 0, 0) : QColor(0, 128, 128));
 
     // Left open, the question gives its cell back on the next showing of the chart, still red.
-    d_->run({"menu 2"});
-    QCOMPARE(d_->caption(96) + d_->caption(107), QStringLiteral("64"));
-    QCOMPARE(colour(96), QColor(255, 0, 0));
-    QCOMPARE(theScreen<TForm12>->label(107)->pos(), QPoint(616, 550));
+    d.run({"menu 2"});
+    QCOMPARE(d.caption(96) + d.caption(107), QStringLiteral("64"));
+    QCOMPARE(d.colour(96), QColor(255, 0, 0));
+    QCOMPARE(d.label(107)->pos(), QPoint(616, 550));
 }
 
 QTEST_MAIN(MultiplicationTest)

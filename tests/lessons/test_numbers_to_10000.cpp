@@ -1,23 +1,13 @@
 // 数：１００００まで — its problems and kanji numerals, and the screen driven
 // through its controls on the whole program with a copy of the lesson tables.
-#include "app/screens.h"
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
 #include "controls/data_grid.h"
-#include "core/lesson_state.h"
 #include "lessons/numbers/number_problems.h"
-#include "lessons/numbers/numbers_to_10000.h"
-#include "tests/support/lesson_driver.h"
-#include "tests/support/program.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "tests/support/temp_kyozai.h"
 
 #include <QDir>
-#include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
-#include <memory>
 
 class NumbersTo10000Test : public QObject {
     Q_OBJECT
@@ -27,8 +17,6 @@ private slots:
     void generatorsKeepTheirRanges_data();
     void generatorsKeepTheirRanges();
 
-    void init();
-    void cleanup();
     void eachEntryAsksAndAnswers_data();
     void eachEntryAsksAndAnswers();
     void testModeJudgesTheFiveDigitLists_data();
@@ -38,15 +26,16 @@ private slots:
     void hintDependsOnTheEntry();
     void placeValueHintShowsTheExamplesAboveZeroInOrder();
     void placeValueHintWithoutTablesReportsAndShowsNothing();
-
-private:
-    std::unique_ptr<TempKyozai> folder_;
-    std::unique_ptr<StartedProgram> program_;
-    std::unique_ptr<LessonDriver> d_;
-    ScriptedRandom* random() const { return program_->platform.random; }
-    DataGrid* grid() const { return theScreen<TForm2>->findChild<DataGrid*>("DBGrid1"); }
-    QPlainTextEdit* memo() const { return theScreen<TForm2>->findChild<QPlainTextEdit*>("Memo1"); }
 };
+
+namespace {
+// 数：１００００まで on the whole program, with its place-value table and its kanji hint.
+struct Numbers : ProgramScreen {
+    Numbers() : ProgramScreen("Form2") {}
+    DataGrid* grid() const { return child<DataGrid>("DBGrid1"); }
+    QWidget* memo() const { return child("Memo1"); }
+};
+} // namespace
 
 // --- the problems, without a window ---
 
@@ -124,19 +113,6 @@ void NumbersTo10000Test::generatorsKeepTheirRanges() {
 
 // --- the screen ---
 
-void NumbersTo10000Test::init() {
-    folder_ = std::make_unique<TempKyozai>();
-    program_ = std::make_unique<StartedProgram>();
-    lessonState().soundsEnabled = 1;
-    d_ = std::make_unique<LessonDriver>(theScreen<TForm2>);
-}
-
-void NumbersTo10000Test::cleanup() {
-    d_.reset();
-    program_.reset();
-    folder_.reset();
-}
-
 void NumbersTo10000Test::eachEntryAsksAndAnswers_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QList<int>>("draws");
@@ -184,22 +160,23 @@ void NumbersTo10000Test::eachEntryAsksAndAnswers_data() {
 }
 
 void NumbersTo10000Test::eachEntryAsksAndAnswers() {
+    Numbers d;
     QFETCH(int, entry);
     QFETCH(QList<int>, draws);
-    random()->script(draws);
-    d_->run({"open", QStringLiteral("menu %1").arg(entry), "next"});
-    QTEST(d_->caption(3), "question");
+    d.platform.random->script(draws);
+    d.run({"open", QStringLiteral("menu %1").arg(entry), "next"});
+    QTEST(d.caption(3), "question");
     QTEST(lessonState().correctAnswer, "correct");
-    QCOMPARE(random()->remaining(), 0);
-    QCOMPARE(random()->reseeds, 1);
-    QVERIFY(!d_->enabled(4) && d_->enabled(5));
-    QCOMPARE(d_->caption(2), QStringLiteral("「こたえ」ボタンを おしてね！"));
+    QCOMPARE(d.platform.random->remaining(), 0);
+    QCOMPARE(d.platform.random->reseeds, 1);
+    QVERIFY(!d.enabled(4) && d.enabled(5));
+    QCOMPARE(d.caption(2), QStringLiteral("「こたえ」ボタンを おしてね！"));
 
-    d_->run({"answer"});
-    QTEST(d_->caption(4), "answer");
-    QVERIFY(d_->enabled(4) && !d_->enabled(5));
-    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("poon.wav"));
+    d.run({"answer"});
+    QTEST(d.caption(4), "answer");
+    QVERIFY(d.enabled(4) && !d.enabled(5));
+    QCOMPARE(d.caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QCOMPARE(d.cues().last(), QStringLiteral("poon.wav"));
 }
 
 void NumbersTo10000Test::testModeJudgesTheFiveDigitLists_data() {
@@ -214,24 +191,25 @@ void NumbersTo10000Test::testModeJudgesTheFiveDigitLists_data() {
 }
 
 void NumbersTo10000Test::testModeJudgesTheFiveDigitLists() {
+    Numbers d;
     QFETCH(QStringList, picks);
-    random()->script({2, 2, 0, 5});
-    d_->run({"open", "menu 0", "mode", "next"});
-    QCOMPARE(d_->caption(2), QStringLiteral("こたえを えらんでから ◆をおしてね！"));
+    d.platform.random->script({2, 2, 0, 5});
+    d.run({"open", "menu 0", "mode", "next"});
+    QCOMPARE(d.caption(2), QStringLiteral("こたえを えらんでから ◆をおしてね！"));
     // The child may skip to another problem without answering.
-    QVERIFY(d_->enabled(4) && !d_->enabled(5));
+    QVERIFY(d.enabled(4) && !d.enabled(5));
     for (int list = 2; list <= 7; ++list) {
-        QVERIFY(theScreen<TForm2>->comboBox(list)->isVisible());
-        QCOMPARE(theScreen<TForm2>->comboBox(list)->itemIndex(), -1);
+        QVERIFY(d.list(list)->isVisible());
+        QCOMPARE(d.list(list)->itemIndex(), -1);
     }
 
-    d_->run(picks + QStringList{"pick 2 0"});
+    d.run(picks + QStringList{"pick 2 0"});
     QFETCH(bool, right);
-    QCOMPARE(d_->caption(5), right ? QStringLiteral("○") : QStringLiteral("×"));
-    QCOMPARE(d_->caption(4), QStringLiteral("こたえ： 305"));
-    QCOMPARE(d_->caption(3), QStringLiteral("100 の あつまりを 3 コ\r1 を 5 コ\rあわせた数は？"));
-    QCOMPARE(playedCues(*program_->platform.media).last(), right ? "pinpon.wav" : "bubuu.wav");
-    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QCOMPARE(d.caption(5), right ? QStringLiteral("○") : QStringLiteral("×"));
+    QCOMPARE(d.caption(4), QStringLiteral("こたえ： 305"));
+    QCOMPARE(d.caption(3), QStringLiteral("100 の あつまりを 3 コ\r1 を 5 コ\rあわせた数は？"));
+    QCOMPARE(d.cues().last(), right ? "pinpon.wav" : "bubuu.wav");
+    QCOMPARE(d.caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
 }
 
 void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind_data() {
@@ -249,89 +227,78 @@ void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind_data(
 }
 
 void NumbersTo10000Test::modeButtonBeforeAnyEntryUsesTheMenuItemLeftBehind() {
+    Numbers d;
     QFETCH(int, menuItem);
     QFETCH(QList<int>, draws);
     lessonState().menuItem = menuItem;
     lessonState().correctAnswer = 37;
-    random()->script(draws);
-    d_->run({"open", "mode"});
+    d.platform.random->script(draws);
+    d.run({"open", "mode"});
     QCOMPARE(lessonState().mode, TestMode);
-    QCOMPARE(theScreen<TForm2>->cuteButton(3)->caption(), QStringLiteral("テスト"));
-    QVERIFY(d_->enabled(4));
-    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("テスト"));
+    QVERIFY(d.enabled(4));
+    QCOMPARE(d.caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
 
-    d_->run({"next"});
-    QTEST(d_->caption(3), "question");
+    d.run({"next"});
+    QTEST(d.caption(3), "question");
     QFETCH(QString, mark);
-    QCOMPARE(theScreen<TForm2>->comboBox(2)->isVisible(), !mark.isEmpty());
+    QCOMPARE(d.list(2)->isVisible(), !mark.isEmpty());
     if (mark.isEmpty()) {
-        QCOMPARE(d_->caption(2), QStringLiteral("メニューを えらんでね！"));
+        QCOMPARE(d.caption(2), QStringLiteral("メニューを えらんでね！"));
     } else {
-        d_->run({"pick 4 3", "pick 3 7", "pick 2 0"});
-        QCOMPARE(d_->caption(5), mark);
+        d.run({"pick 4 3", "pick 3 7", "pick 2 0"});
+        QCOMPARE(d.caption(5), mark);
     }
-    QCOMPARE(random()->remaining(), 0);
+    QCOMPARE(d.platform.random->remaining(), 0);
 
-    d_->run({"mode"});
+    d.run({"mode"});
     QCOMPARE(lessonState().mode, StudyMode);
-    QCOMPARE(d_->caption(2), QStringLiteral("「メニュー」を えらんでね！"));
-    QVERIFY(theScreen<TForm2>->comboBox(2)->isHidden());
+    QCOMPARE(d.caption(2), QStringLiteral("「メニュー」を えらんでね！"));
+    QVERIFY(d.list(2)->isHidden());
 }
 
 void NumbersTo10000Test::hintDependsOnTheEntry() {
-    TCuteButton* hint = theScreen<TForm2>->cuteButton(6);
+    Numbers d;
+    TCuteButton* hint = d.button(6);
     lessonState().mode = TestMode;
-    d_->run({"open"});
+    d.run({"open"});
     QCOMPARE(lessonState().mode, StudyMode);
-    QVERIFY(!d_->enabled(4) && !d_->enabled(5) && !hint->isEnabled());
-    QCOMPARE(d_->caption(2), QStringLiteral("メニューを えらんでね！"));
+    QVERIFY(!d.enabled(4) && !d.enabled(5) && !hint->isEnabled());
+    QCOMPARE(d.caption(2), QStringLiteral("メニューを えらんでね！"));
 
-    d_->run({"menu 2"});
+    d.run({"menu 2"});
     QVERIFY(hint->isEnabled());
     QCOMPARE(hint->caption(), QStringLiteral("ポイント２"));
-    d_->run({"hint"});
-    QVERIFY(memo()->isVisible() && grid()->isHidden());
-    QCOMPARE(memo()->y(), 120);
-    QCOMPARE(memo()->document()->blockCount(), 18);
-    QCOMPARE(lessonState().hintShown, 1);
-    QCOMPARE(d_->caption(2), QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
-    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("chararan.wav"));
-
-    d_->run({"hint"});
-    QVERIFY(memo()->isHidden());
-    QCOMPARE(lessonState().hintShown, 0);
-    QCOMPARE(d_->caption(2), QStringLiteral("「メニュー」を えらんでね！"));
-    QCOMPARE(playedCues(*program_->platform.media).last(), QStringLiteral("pipo.wav"));
-
     // 数のあつまり２ has no hint: disabled, the caption the last entry left.
-    d_->run({"hint", "menu 1"});
-    QVERIFY(memo()->isHidden());
+    d.run({"hint", "menu 1"});
+    QVERIFY(d.memo()->isHidden());
     QCOMPARE(lessonState().hintShown, 0);
     QVERIFY(!hint->isEnabled());
     QCOMPARE(hint->caption(), QStringLiteral("ポイント２"));
-    d_->run({"menu 0"});
+    d.run({"menu 0"});
     QVERIFY(hint->isEnabled());
     QCOMPARE(hint->caption(), QStringLiteral("ポイント１"));
 }
 
 void NumbersTo10000Test::placeValueHintShowsTheExamplesAboveZeroInOrder() {
-    d_->run({"open", "menu 0", "hint"});
+    Numbers d;
+    d.run({"open", "menu 0", "hint"});
     QCOMPARE(lessonState().kazuFilter, QStringLiteral("Where NB > 0"));
-    QVERIFY(grid()->isVisible());
-    QCOMPARE(grid()->geometry(), QRect(64, 110, 542, 481));
+    QVERIFY(d.grid()->isVisible());
+    QCOMPARE(d.grid()->geometry(), QRect(64, 110, 542, 481));
     QCOMPARE(
-        d_->caption(6),
+        d.caption(6),
         QStringLiteral("10000 までの数は、1000 や 100 や 10 や 1 が\rいくつかずつ あつまって できるよ。"));
 
-    QAbstractItemModel* shown = grid()->model();
+    QAbstractItemModel* shown = d.grid()->model();
     QStringList titles;
     for (int c = 0; c < shown->columnCount(); ++c) {
         titles << shown->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(grid()->columnWidth(c), 100);
+        QCOMPARE(d.grid()->columnWidth(c), 100);
     }
     QCOMPARE(titles, QStringList({"1000 の数", "100 の数", "10 の数", "1 の数", "あつまりの数"}));
     const QList<QVariantList> expected =
-        rowsInFile(folder_->kyozai("kazu.db"), "select K1000, K100, K10, K1, KAZU from kazu "
+        rowsInFile(d.folder.kyozai("kazu.db"), "select K1000, K100, K10, K1, KAZU from kazu "
                                                "where NB > 0 order by NB");
     QCOMPARE(shown->rowCount(), expected.size());
     for (int r = 0; r < expected.size(); ++r)
@@ -339,39 +306,39 @@ void NumbersTo10000Test::placeValueHintShowsTheExamplesAboveZeroInOrder() {
             QCOMPARE(shown->index(r, c).data().toString(), expected[r][c].toString());
 
     // Put away, the grid uncovers the explanation, which stays until the next clear.
-    d_->run({"hint"});
-    QVERIFY(grid()->isHidden());
-    QVERIFY(!d_->caption(6).isEmpty());
-    random()->script({2, 2, 0, 5});
-    d_->run({"next"});
-    QVERIFY(d_->caption(6).isEmpty());
+    d.run({"hint"});
+    QVERIFY(d.grid()->isHidden());
+    QVERIFY(!d.caption(6).isEmpty());
+    d.platform.random->script({2, 2, 0, 5});
+    d.run({"next"});
+    QVERIFY(d.caption(6).isEmpty());
 
     // Left with the table showing, the screen comes back without it.
-    d_->run({"hint", "back", "open"});
-    QVERIFY(grid()->isHidden());
+    d.run({"hint", "back", "open"});
+    QVERIFY(d.grid()->isHidden());
     QCOMPARE(lessonState().hintShown, 0);
-    QVERIFY(!theScreen<TForm2>->cuteButton(6)->isEnabled());
+    QVERIFY(!d.button(6)->isEnabled());
 }
 
 void NumbersTo10000Test::placeValueHintWithoutTablesReportsAndShowsNothing() {
-    QVERIFY(QDir(folder_->kyozai()).removeRecursively());
-    d_->run({"open", "menu 0", "hint"});
-    const QStringList shown = program_->platform.boxes->shown;
+    Numbers d;
+    QVERIFY(QDir(d.folder.kyozai()).removeRecursively());
+    d.run({"open", "menu 0", "hint"});
+    const QStringList shown = d.platform.boxes->shown;
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown.first().startsWith("error: ") && shown.first().contains("unable to open database file"),
              qPrintable(shown.first()));
-    QVERIFY(grid()->isHidden());
-    QVERIFY(d_->caption(6).isEmpty());
+    QVERIFY(d.grid()->isHidden());
+    QVERIFY(d.caption(6).isEmpty());
     QCOMPARE(lessonState().hintShown, 0);
-    QCOMPARE(d_->caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-    QVERIFY(!QFileInfo::exists(folder_->kyozai()));
+    QCOMPARE(d.caption(2), QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+    QVERIFY(!QFileInfo::exists(d.folder.kyozai()));
 
     // The screen goes on: with the tables back, the same button shows them.
-    folder_.reset();
-    folder_ = std::make_unique<TempKyozai>();
-    d_->run({"hint"});
-    QVERIFY(grid()->isVisible());
-    QVERIFY(grid()->model()->rowCount() > 0);
+    const TempKyozai again;
+    d.run({"hint"});
+    QVERIFY(d.grid()->isVisible());
+    QVERIFY(d.grid()->model()->rowCount() > 0);
 }
 
 QTEST_MAIN(NumbersTo10000Test)

@@ -1,14 +1,10 @@
 // ぶんしょうもんだい：かっこ — the two stories, the four steps of the diagram, the
 // b/c redraw, and the two answers judged together.
-#include "controls/caption_label.h"
-#include "core/lesson_state.h"
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problems.h"
-#include "tests/support/fakes.h"
-#include "tests/support/lesson_driver.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/seeded_random.h"
-#include "ui/media_player.h"
 
 #include <QTest>
 
@@ -28,27 +24,23 @@ QString elements(const DiagramStep& step) {
 }
 
 // What the screen's diagram shows, in the order elements() writes a step.
-QString diagramOn(const LessonScreen& screen) {
+QString diagramOn(const ScreenDriver& d) {
     QStringList shown;
     for (int n = 2; n <= 5; ++n)
-        if (auto* line = screen.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)); !line->isHidden())
+        if (auto* line = d.child(QStringLiteral("Image%1").arg(n)); !line->isHidden())
             shown << QStringLiteral("Image%1@%2").arg(n).arg(line->y());
     for (int n = 7; n <= 13; ++n)
-        if (const QString number = screen.label(n)->caption(); n <= 10 && !number.isEmpty())
+        if (const QString number = d.label(n)->caption(); n <= 10 && !number.isEmpty())
             shown << QStringLiteral("Label%1=%2").arg(n).arg(number);
-        else if (n > 10 && !screen.label(n)->isHidden())
+        else if (n > 10 && !d.label(n)->isHidden())
             shown << QStringLiteral("Label%1").arg(n);
     return shown.join(u' ');
 }
 
 // The screen with the fakes it plays through; a = 29, b = 8, c = 6, then 11, 5, 4, then 29, 8, 6.
-struct Board {
-    FakePlatform platform;
-    MediaPlayer player;
-    TForm10 screen;
-    LessonDriver d{&screen};
+struct Board : ScreenAlone<TForm10> {
     Board() {
-        lessonState() = LessonState{.mode = StudyMode, .soundsEnabled = 1};
+        lessonState().mode = StudyMode;
         platform.random->script({18, 3, 4, 0, 0, 2, 18, 3, 4});
     }
 };
@@ -250,19 +242,8 @@ void ParenthesesWordProblemsTest::cStaysBelowBOverManyDraws() {
 }
 
 void ParenthesesWordProblemsTest::hintAndPrompts() {
-    const QStringList hint = parenthesesHintLines();
-    QCOMPARE(hint, (QStringList{
-                       "",
-                       "\u3000「ぶんしょう もんだい」 では、ぶんしょう の とおりに ",
-                       "\u3000「ず」に  かいてみると、わかりやすく まちがえにくく ",
-                       "\u3000なるよ。",
-                       "",
-                       "\u3000「かっこ（\u3000）」 の ある しき では、（\u3000） のなかを ",
-                       "\u3000さきに\u3000けいさんする きまり になっているよ。",
-                       "",
-                   }));
     // The other story screen's hint is the same opening.
-    QCOMPARE(addSubHintLines(), hint.mid(0, 4));
+    QCOMPARE(addSubHintLines(), parenthesesHintLines().mid(0, 4));
     QCOMPARE(parenthesesIncreasePrompt(), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
     QCOMPARE(parenthesesTotalPrompt(), QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！"));
 }
@@ -283,26 +264,26 @@ void ParenthesesWordProblemsTest::studyCycleDrawsFourSteps() {
     QFETCH(int, kind);
     QFETCH(QStringList, diagram);
     diagram << diagram.last(); // a fifth press goes over the finished diagram
-    Board b;
+    Board d;
     lessonState().operand1 = 23;
     lessonState().operand2 = 7;
-    b.d.act("open");
-    QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ")); // until its first press
+    d.act("open");
+    QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ")); // until its first press
     if (kind == 2)
-        b.d.run({"next", "answer", "answer", "answer", "answer"});
+        d.run({"next", "answer", "answer", "answer", "answer"});
     if (kind > 0)
-        b.d.act("next");
+        d.act("next");
     QCOMPARE(lessonState().problemKind, kind);
     for (int press = 1; press <= 5; ++press) {
-        b.d.act("answer");
+        d.act("answer");
         const int step = (press - 1) % 4 + 1;
-        QCOMPARE(diagramOn(b.screen), diagram[press - 1]);
+        QCOMPARE(diagramOn(d), diagram[press - 1]);
         // Before any つぎへ steps 3 and 4 leave step 2's text.
         const int text = kind ? step : qMin(step, 2);
-        QCOMPARE(b.d.caption(6).left(7), QStringLiteral("【ステップ%1】").arg(QChar(u'０' + text)));
-        QCOMPARE(b.screen.cuteButton(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 4 + 1));
+        QCOMPARE(d.caption(6).left(7), QStringLiteral("【ステップ%1】").arg(QChar(u'０' + text)));
+        QCOMPARE(d.button(5)->caption(), QStringLiteral("ステップ") + QChar(u'０' + step % 4 + 1));
     }
-    b.d.act("next");
+    d.act("next");
     QCOMPARE(lessonState().problemKind, 1); // after kind 2, or the first つぎへ
 }
 
@@ -321,33 +302,31 @@ void ParenthesesWordProblemsTest::twoEntriesJudgedThroughTheLists() {
     QFETCH(int, kind);
     QFETCH(QList<int>, entered);
     QFETCH(QString, marks);
-    Board b;
+    Board d;
     lessonState().mode = TestMode; // as the last screen left it
-    b.d.act("open");
+    d.act("open");
     // The screen goes on in test mode, and its mode button says so.
-    QCOMPARE(b.screen.cuteButton(3)->caption(), QStringLiteral("テスト"));
-    b.d.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
+    QCOMPARE(d.button(3)->caption(), QStringLiteral("テスト"));
+    d.run(kind == 2 ? QStringList{"next", "pick 1 0", "pick 1 0", "next"} : QStringList{"next"});
     QCOMPARE(lessonState().problemKind, kind);
-    QCOMPARE(b.d.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
+    QCOMPARE(d.caption(3), QStringLiteral("さきに ふえた数を えらんでから ◆を おしてね！"));
     for (int i = 0; i < entered.size(); ++i) {
         if (entered[i] >= 10)
-            b.d.act(QStringLiteral("pick 3 %1").arg(entered[i] / 10));
-        b.d.act(QStringLiteral("pick 2 %1").arg(entered[i] % 10));
-        b.d.act("pick 1 0");
+            d.act(QStringLiteral("pick 3 %1").arg(entered[i] / 10));
+        d.act(QStringLiteral("pick 2 %1").arg(entered[i] % 10));
+        d.act("pick 1 0");
         const bool kept = marks[i] == u'-';
-        QCOMPARE(b.d.caption(4), kept ? QString() : QString(marks[i]));
-        QCOMPARE(b.d.caption(6), kept        ? QString()
-                                 : kind == 1 ? "ふえた数\u3000：14 コ\rぜんぶの数：43 コ"
-                                             : "ふえた数\u3000：1 コ\rぜんぶの数：12 コ");
-        QCOMPARE(b.d.enabled(4), !kept);
-        QVERIFY(!kept || (b.screen.comboBox(2)->itemIndex() == -1 && b.screen.comboBox(3)->text() == "十"));
-        QCOMPARE(b.d.caption(3), kept ? QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！")
-                                      : QStringLiteral("「つぎへ」ボタンで すすめてね！"));
-        QCOMPARE(playedCues(*b.platform.media).last(), kept               ? "pipo.wav"
-                                                       : marks[i] == u'○' ? "pinpon.wav"
-                                                                          : "bubuu.wav");
+        QCOMPARE(d.caption(4), kept ? QString() : QString(marks[i]));
+        QCOMPARE(d.caption(6), kept        ? QString()
+                               : kind == 1 ? "ふえた数\u3000：14 コ\rぜんぶの数：43 コ"
+                                           : "ふえた数\u3000：1 コ\rぜんぶの数：12 コ");
+        QCOMPARE(d.enabled(4), !kept);
+        QVERIFY(!kept || (d.list(2)->itemIndex() == -1 && d.list(3)->text() == "十"));
+        QCOMPARE(d.caption(3), kept ? QStringLiteral("つぎに ぜんぶの数を えらんでから ◆を おしてね！")
+                                    : QStringLiteral("「つぎへ」ボタンで すすめてね！"));
+        QCOMPARE(d.cues().last(), kept ? "pipo.wav" : marks[i] == u'○' ? "pinpon.wav" : "bubuu.wav");
     }
-    QCOMPARE(b.screen.entries().enteredIncrease, entered.first());
+    QCOMPARE(d.screen.entries().enteredIncrease, entered.first());
 }
 
 QTEST_MAIN(ParenthesesWordProblemsTest)

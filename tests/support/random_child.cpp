@@ -4,15 +4,12 @@
 #include "app/menu_screen.h"
 #include "app/screens.h"
 #include "app/startup.h"
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
-#include "core/lesson_state.h"
 #include "core/poruna_error.h"
 #include "lessons/drills/drill_screen.h"
 #include "lessons/drills/drill_screen_rules.h"
 #include "lessons/multiplication/multiplication_screen_texts.h"
 #include "tests/support/fakes.h"
+#include "tests/support/screen_driver.h"
 #include "tests/support/screen_promises.h"
 #include "tests/support/seeded_random.h"
 #include "tests/support/temp_kyozai.h"
@@ -21,13 +18,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -158,9 +153,6 @@ QList<QStringList> rowsOfDorill(const QString& file) {
     return rows;
 }
 
-// The window system's clock for the child's input, in milliseconds.
-unsigned long inputTime = 0;
-
 QtMessageHandler previousHandler = nullptr;
 QStringList* warningsOfTheRun = nullptr;
 
@@ -212,8 +204,6 @@ struct RandomChild::Run {
 
     TimerGate gate;
     ShowWatch watch;
-    QList<QPointer<QTimer>> ticking; // the start-up cue and the countdowns
-    QList<QPointer<QTimer>> clocks;
 
     int uniform(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
     bool chance(int percent) { return uniform(100) < percent; }
@@ -244,17 +234,10 @@ struct RandomChild::Run {
     // --- one life of the program ---
 
     void attach() {
-        ticking.clear();
-        clocks.clear();
-        for (QTimer* t : Form1->findChildren<QTimer*>()) {
-            if (t->objectName() == QLatin1String("Timer1"))
-                clocks << t;
-            else if (t->objectName() == QLatin1String("Timer3"))
-                ticking << t;
-            else
-                continue;
-            t->installEventFilter(&gate);
-        }
+        // The clocks and the countdowns tick only as the child lets time pass.
+        for (QTimer* t : Form1->findChildren<QTimer*>())
+            if (t->objectName() == QLatin1String("Timer1") || t->objectName() == QLatin1String("Timer3"))
+                t->installEventFilter(&gate);
         watch.shown = [this](QObject* screen) {
             ++opened;
             if (qobject_cast<DrillScreen*>(screen)) {
@@ -364,8 +347,7 @@ struct RandomChild::Run {
 
     void finish(int of) {
         if (QWidget* popup = QApplication::activePopupWidget()) {
-            note(QStringLiteral("Esc on the menu"));
-            typeKey(popup->windowHandle(), Qt::Key_Escape);
+            perform(popup, QStringLiteral("key Esc"), QStringLiteral("on the menu"));
             post([this, of] { finish(of); });
             return;
         }
@@ -377,14 +359,13 @@ struct RandomChild::Run {
             return;
         }
         quitting = true;
-        note(QStringLiteral("おわる, はい"));
         post([this, of] {
             if (of != life || terminationRequested())
                 return;
             fail(QStringLiteral("おわる and はい did not end the program"));
             requestTermination();
         });
-        clickAt(quit, quit->rect().center());
+        perform(front, QStringLiteral("click ") + quit->objectName(), QStringLiteral("おわる, はい"));
     }
 
     void ended(int status) {
@@ -493,6 +474,15 @@ struct RandomChild::Run {
 
     // --- the child's events ---
 
+    // One event, in the driver's words, noted first: what the child does to
+    // the screen `on`, through the window system.
+    void perform(QWidget* on, const QString& action, const QString& about = {}) {
+        note(about.isEmpty() ? action : action + QStringLiteral(" (") + about + u')');
+        ScreenDriver driver(on, ScreenDriver::Input::WindowSystem);
+        driver.failed = [this](const QString& what) { fail(what); };
+        driver.act(action);
+    }
+
     static TCuteButton* buttonOf(QWidget* front, int number) {
         for (TCuteButton* b : front->findChildren<TCuteButton*>(QStringLiteral("CuteButton%1").arg(number)))
             if (b->window() == front)
@@ -506,32 +496,6 @@ struct RandomChild::Run {
             if (w->window() == front && w->isVisible() && w->isEnabled())
                 found << w;
         return found;
-    }
-
-    // A press and release (or two) where the window system would deliver them:
-    // to whatever stands at that point of the window, if the window takes
-    // input. Straight into the GUI's window system events, one after the
-    // other, with nothing else delivered in between (QTest's own helpers run
-    // the event loop after each). A second press soon after the first, at the
-    // same point, is a double click.
-    static void clickAt(QWidget* w, QPoint local, Qt::MouseButton button = Qt::LeftButton,
-                        bool twice = false) {
-        QWidget* top = w->window();
-        QWindow* window = top->windowHandle();
-        const QPointF at = w->mapTo(top, local);
-        const QPointF global = window->mapToGlobal(at);
-        for (int press = 0; press < (twice ? 2 : 1); ++press) {
-            qt_handleMouseEvent(window, at, global, button, button, QEvent::MouseButtonPress, Qt::NoModifier,
-                                int(inputTime += 10));
-            qt_handleMouseEvent(window, at, global, Qt::NoButton, button, QEvent::MouseButtonRelease,
-                                Qt::NoModifier, int(inputTime += 10));
-        }
-        inputTime += 5000; // the next click is a click of its own
-    }
-
-    static void typeKey(QWindow* window, int key, const QString& text = {}) {
-        qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text);
-        qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text);
     }
 
     void fireEvent() {
@@ -599,12 +563,11 @@ struct RandomChild::Run {
     }
 
     void press(TCuteButton* b, bool twice) {
-        const Qt::MouseButton mouse = chance(4) ? Qt::RightButton : Qt::LeftButton;
-        note(QStringLiteral("%1%2 %3 %4")
-                 .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"),
-                      mouse == Qt::RightButton ? QStringLiteral(" (right)") : QString(), b->objectName(),
-                      b->caption()));
-        clickAt(b, b->rect().center(), mouse, twice);
+        const QString mouse = chance(4) ? QStringLiteral("right-") : QString();
+        perform(b->window(),
+                mouse + (twice ? QStringLiteral("double-click ") : QStringLiteral("click ")) +
+                    b->objectName(),
+                b->caption());
     }
 
     bool pickEntry(QWidget* front, bool twice) {
@@ -619,11 +582,11 @@ struct RandomChild::Run {
         const QRect entry = list->visualRect(list->model()->index(row, 0));
         if (!entry.intersects(list->viewport()->rect()))
             return false;
-        note(QStringLiteral("%1 %2 entry %3 \"%4\"")
-                 .arg(twice ? QStringLiteral("double-click") : QStringLiteral("pick"), list->objectName())
-                 .arg(row)
-                 .arg(list->items().value(row)));
-        clickAt(list->viewport(), entry.center(), Qt::LeftButton, twice);
+        perform(front,
+                QStringLiteral("%1 %2 %3")
+                    .arg(twice ? QStringLiteral("double-pick") : QStringLiteral("pick"),
+                         list->objectName().mid(8), QString::number(row)),
+                list->items().value(row));
         return true;
     }
 
@@ -632,33 +595,23 @@ struct RandomChild::Run {
                                          Qt::Key_PageUp, Qt::Key_Return,  Qt::Key_Enter,  Qt::Key_Space,
                                          Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Left,
                                          Qt::Key_Right,  Qt::Key_A};
-        QWindow* window = front->windowHandle();
         QWidget* focus = front->focusWidget();
-        const QString at = focus ? focus->objectName() : QStringLiteral("(no focus)");
-        if (chance(45)) {
-            const char digit = char('0' + uniform(10));
-            note(QStringLiteral("key %1 on %2").arg(QLatin1Char(digit)).arg(at));
-            typeKey(window, Qt::Key_0 + (digit - '0'), QString(QLatin1Char(digit)));
-        } else {
-            const Qt::Key key = keys[uniform(int(keys.size()))];
-            note(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), at));
-            const QString text = key == Qt::Key_Space                            ? QStringLiteral(" ")
-                                 : key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r")
-                                 : key == Qt::Key_A                              ? QStringLiteral("a")
-                                                                                 : QString();
-            typeKey(window, key, text);
-        }
+        const QString at = QStringLiteral("on ") + (focus ? focus->objectName() : QStringLiteral("no focus"));
+        if (chance(45))
+            perform(front, QStringLiteral("key %1").arg(uniform(10)), at);
+        else
+            perform(front, QStringLiteral("key ") + QKeySequence(keys[uniform(int(keys.size()))]).toString(),
+                    at);
         return true;
     }
 
     bool clickAnywhere(QWidget* front) {
         const QPoint at(uniform(front->width()), uniform(front->height()));
         const bool twice = chance(10);
-        note(QStringLiteral("%1 at %2,%3")
-                 .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"))
-                 .arg(at.x())
-                 .arg(at.y()));
-        clickAt(front, at, Qt::LeftButton, twice);
+        perform(front, QStringLiteral("%1 at %2,%3")
+                           .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"))
+                           .arg(at.x())
+                           .arg(at.y()));
         return true;
     }
 
@@ -668,32 +621,26 @@ struct RandomChild::Run {
         const QTimer* countdown = drill ? drill->findChild<QTimer*>(QStringLiteral("Timer3")) : nullptr;
         const int roll = uniform(100);
         const int longWait = countdown && countdown->isActive() ? 60 : 90;
-        const int seconds = roll < 60 ? 1 + uniform(3) : roll < longWait ? 5 + uniform(56) : 300;
-        note(QStringLiteral("%1 seconds pass").arg(seconds));
-        passSeconds(seconds);
+        passSeconds(roll < 60 ? 1 + uniform(3) : roll < longWait ? 5 + uniform(56) : 300);
         return true;
     }
 
-    // Each second: the clock moves on, the start-up timer and the countdowns tick; then the clocks show the
-    // time.
-    void passSeconds(int seconds) {
-        for (int s = 0; s < seconds; ++s) {
-            clock->at = clock->at.addSecs(1);
-            for (const QPointer<QTimer>& t : std::as_const(ticking))
-                if (t && t->isActive())
-                    QMetaObject::invokeMethod(t, "timeout");
-        }
-        for (const QPointer<QTimer>& t : std::as_const(clocks))
-            if (t && t->isActive())
-                QMetaObject::invokeMethod(t, "timeout");
+    // On every screen: the clock moves on, the countdowns and the clocks tick.
+    void passSeconds(int seconds, const QString& about = {}) {
+        perform(Form1, QStringLiteral("tick %1").arg(seconds), about);
     }
 
     bool closeBox(QWidget* front) {
         if (front == Form1)
             return false; // the menu's close box ends the program without a question
-        note(QStringLiteral("close box"));
-        front->windowHandle()->close();
+        perform(front, QStringLiteral("close"));
         return true;
+    }
+
+    // A click at a point of a widget of the front window, or of a pop-up menu.
+    void clickOn(QWidget* w, QPoint at, const QString& about) {
+        const QPoint p = w->mapTo(w->window(), at);
+        perform(w->window(), QStringLiteral("click at %1,%2").arg(p.x()).arg(p.y()), about);
     }
 
     bool openHelpMenu(QWidget* front) {
@@ -703,8 +650,7 @@ struct RandomChild::Run {
         const QList<QAction*> menus = bar->actions();
         if (menus.isEmpty())
             return false;
-        note(QStringLiteral("click ヘルプ"));
-        clickAt(bar, bar->actionGeometry(menus.first()).center());
+        clickOn(bar, bar->actionGeometry(menus.first()).center(), menus.first()->text());
         return true;
     }
 
@@ -714,15 +660,12 @@ struct RandomChild::Run {
         if (menu && roll < 70) {
             const QList<QAction*> actions = menu->actions();
             QAction* a = actions[uniform(int(actions.size()))];
-            note(QStringLiteral("click %1").arg(a->text()));
-            clickAt(menu, menu->actionGeometry(a).center());
+            clickOn(menu, menu->actionGeometry(a).center(), a->text());
         } else if (roll < 85) {
-            note(QStringLiteral("Esc on the menu"));
-            typeKey(popup->windowHandle(), Qt::Key_Escape);
+            perform(popup, QStringLiteral("key Esc"), QStringLiteral("on the menu"));
         } else {
             const QPoint at(uniform(Form1->width()), uniform(Form1->height()));
-            note(QStringLiteral("click beside the menu at %1,%2").arg(at.x()).arg(at.y()));
-            clickAt(Form1, at);
+            clickOn(Form1, at, QStringLiteral("beside the menu"));
         }
     }
 
@@ -731,16 +674,12 @@ struct RandomChild::Run {
         const std::optional<RightAnswer> answer = screen ? rightAnswer(screen) : std::nullopt;
         if (!answer)
             return false;
-        QStringList picks;
         for (const auto& [list, entry] : answer->picks)
-            picks << QStringLiteral("%1:%2").arg(list->objectName()).arg(entry);
-        note(QStringLiteral("the right answer: %1%2")
-                 .arg(picks.join(u' '), answer->submit ? QStringLiteral(" ◆") : QString()));
-        for (const auto& [list, entry] : answer->picks)
-            clickAt(list->viewport(), list->visualRect(list->model()->index(entry, 0)).center());
+            perform(front, QStringLiteral("pick %1 %2").arg(list->objectName().mid(8)).arg(entry),
+                    QStringLiteral("the right answer"));
         if (answer->submit)
-            clickAt(answer->submit->viewport(),
-                    answer->submit->visualRect(answer->submit->model()->index(0, 0)).center());
+            perform(front, QStringLiteral("pick %1 0").arg(answer->submit->objectName().mid(8)),
+                    QStringLiteral("◆"));
         return true;
     }
 };
@@ -772,9 +711,7 @@ QString RandomChild::run() {
     // minutes may run out meanwhile.
     r.boxes->whileOpen = [&r] {
         if (!r.quitting && r.chance(15)) {
-            const int seconds = r.chance(30) ? 300 : 1 + r.uniform(20);
-            r.note(QStringLiteral("%1 seconds pass with the box open").arg(seconds));
-            r.passSeconds(seconds);
+            r.passSeconds(r.chance(30) ? 300 : 1 + r.uniform(20), QStringLiteral("with the box open"));
         }
     };
     r.boxes->answer = [&r] {

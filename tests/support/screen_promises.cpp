@@ -31,11 +31,6 @@ enum class Kind {
     Drill,
 };
 
-struct ListPlace {
-    int comboBox;
-    int place;
-};
-
 struct Facts {
     const char* screen;
     Kind kind;
@@ -457,6 +452,13 @@ std::optional<RightAnswer> rightAnswer(const ScreenFrame* screen) {
     if (f->kind != Kind::ColumnSubtraction)
         answer.submit = list(screen, f->submit);
     return answer;
+}
+
+std::optional<AnswerLists> answerListsOf(const QString& screen) {
+    for (const Facts& f : allFacts())
+        if (screen == QLatin1String(f.screen))
+            return AnswerLists{f.lists, f.submit};
+    return std::nullopt;
 }
 
 CaptionedList* markedSubmitList(const ScreenFrame* screen) {

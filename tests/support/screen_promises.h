@@ -17,6 +17,19 @@ struct OpenEquation {
 };
 std::optional<OpenEquation> readOpenEquation(const QString& text);
 
+// The lists a screen takes an answer in: each digit list with the place value
+// it stands for, highest first, and ◆ (on Form7 the answer list, whose second
+// pick judges). None for a screen that takes no answer.
+struct ListPlace {
+    int comboBox;
+    int place;
+};
+struct AnswerLists {
+    QList<ListPlace> digits;
+    int submit;
+};
+std::optional<AnswerLists> answerListsOf(const QString& screen);
+
 // What a lesson screen promises the child about the problem it shows, read
 // from its controls and LessonState alone: the open problem on screen agrees
 // with LessonState, every answer it asks for can be entered with the lists

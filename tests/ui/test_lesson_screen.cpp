@@ -1,15 +1,9 @@
 // The shared lesson-screen pattern, driven through a screen with a menu.
-#include "controls/caption_label.h"
-#include "controls/captioned_list.h"
-#include "controls/cute_button.h"
 #include "controls/look.h"
-#include "core/lesson_state.h"
-#include "tests/support/fakes.h"
+#include "tests/support/screen_driver.h"
 #include "ui/lesson_screen.h"
-#include "ui/media_player.h"
 #include "ui/screen_builder.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -61,64 +55,22 @@ public:
 class LessonScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void stateTable_data();
     void stateTable();
     void submitJudgesTheDigitsPicked_data();
     void submitJudgesTheDigitsPicked();
     void changingADigitAfterSubmitKeepsTheMark();
-    void hintIsHiddenAfterLeavingAndComingBack();
     void returnInTheHintClicksNoButton();
     void aNumberingSlipIsReportedNotDereferenced();
-
-private:
-    void press(const QString& action);
-    bool enabled(int button) const { return screen_->cuteButton(button)->isEnabled(); }
-    bool listsShown() const { return screen_->comboBox(2)->isVisible() && screen_->comboBox(7)->isVisible(); }
-
-    FakePlatform* platform_ = nullptr;
-    MediaPlayer* player_ = nullptr;
-    SampleScreen* screen_ = nullptr;
 };
 
-void LessonScreenTest::init() {
-    platform_ = new FakePlatform;
-    player_ = new MediaPlayer;
-    lessonState() = LessonState{};
-    lessonState().soundsEnabled = 1;
-    screen_ = new SampleScreen;
-    screen_->show();
-}
-
-void LessonScreenTest::cleanup() {
-    delete screen_;
-    delete player_;
-    delete platform_;
-}
-
-// "menu", "mode", "next", "answer", "hint", "close", "open", or "digit <list> <entry>" / "submit".
-void LessonScreenTest::press(const QString& action) {
-    const QStringList words = action.split(u' ');
-    if (words[0] == "menu")
-        screen_->comboBox(1)->pick(0);
-    else if (words[0] == "mode")
-        QTest::mouseClick(screen_->cuteButton(3), Qt::LeftButton);
-    else if (words[0] == "next")
-        QTest::mouseClick(screen_->cuteButton(4), Qt::LeftButton);
-    else if (words[0] == "answer")
-        QTest::mouseClick(screen_->cuteButton(5), Qt::LeftButton);
-    else if (words[0] == "hint")
-        QTest::mouseClick(screen_->cuteButton(6), Qt::LeftButton);
-    else if (words[0] == "close")
-        QTest::mouseClick(screen_->cuteButton(2), Qt::LeftButton);
-    else if (words[0] == "open")
-        screen_->show();
-    else if (words[0] == "digit")
-        screen_->comboBox(words[1].toInt())->pick(words[2].toInt());
-    else if (words[0] == "submit")
-        screen_->comboBox(7)->pick(0);
-}
+namespace {
+// The sample screen, shown.
+struct Sample : ScreenAlone<SampleScreen> {
+    Sample() { screen.show(); }
+    bool listsShown() const { return list(2)->isVisible() && list(7)->isVisible(); }
+};
+} // namespace
 
 void LessonScreenTest::stateTable_data() {
     QTest::addColumn<QStringList>("actions");
@@ -133,12 +85,12 @@ void LessonScreenTest::stateTable_data() {
         << QStringList{} << 1 << false << false << false << "メニューを えらんでね！"
         << "pipo.wav";
     QTest::newRow("menu choice: ready")
-        << QStringList{"menu"} << 1 << true << false << false << "「つぎへ」ボタンで すすめてね！"
+        << QStringList{"menu 0"} << 1 << true << false << false << "「つぎへ」ボタンで すすめてね！"
         << "pipo.wav";
     QTest::newRow("study problem shown")
-        << QStringList{"menu", "next"} << 1 << false << true << false << "「こたえ」ボタンを おしてね！"
+        << QStringList{"menu 0", "next"} << 1 << false << true << false << "「こたえ」ボタンを おしてね！"
         << "pipo.wav";
-    QTest::newRow("explained") << QStringList{"menu", "next", "answer"} << 1 << true << false << false
+    QTest::newRow("explained") << QStringList{"menu 0", "next", "answer"} << 1 << true << false << false
                                << "「つぎへ」ボタンで すすめてね！"
                                << "poon.wav";
     QTest::newRow("mode switch before a menu choice")
@@ -148,43 +100,43 @@ void LessonScreenTest::stateTable_data() {
         << QStringList{"mode", "next"} << 2 << false << false << false << "メニューを えらんでね！"
         << "pipo.wav";
     QTest::newRow("ready for a test")
-        << QStringList{"menu", "mode"} << 2 << true << false << false << "「つぎへ」ボタンで すすめてね！"
+        << QStringList{"menu 0", "mode"} << 2 << true << false << false << "「つぎへ」ボタンで すすめてね！"
         << "pipo.wav";
-    QTest::newRow("test problem shown") << QStringList{"menu", "mode", "next"} << 2 << false << false << true
-                                        << "こたえを えらんでから ◆を おしてね！"
+    QTest::newRow("test problem shown") << QStringList{"menu 0", "mode", "next"} << 2 << false << false
+                                        << true << "こたえを えらんでから ◆を おしてね！"
                                         << "pipo.wav";
-    QTest::newRow("judged") << QStringList{"menu", "mode", "next", "digit 3 7", "submit"} << 2 << true
+    QTest::newRow("judged") << QStringList{"menu 0", "mode", "next", "pick 3 7", "pick 7 0"} << 2 << true
                             << false << true << "「つぎへ」ボタンで すすめてね！"
                             << "pinpon.wav";
     QTest::newRow("back to study with a test problem open")
-        << QStringList{"menu", "mode", "next", "mode"} << 1 << false << false << false
+        << QStringList{"menu 0", "mode", "next", "mode"} << 1 << false << false << false
         << "こたえを えらんでから ◆を おしてね！"
         << "pipo.wav";
     QTest::newRow("back to study with a study problem open keeps both buttons")
-        << QStringList{"menu", "next", "mode", "mode"} << 1 << true << false << false
+        << QStringList{"menu 0", "next", "mode", "mode"} << 1 << true << false << false
         << "「こたえ」ボタンを おしてね！"
         << "pipo.wav";
     QTest::newRow("menu choice from test mode returns to study")
-        << QStringList{"menu", "mode", "next", "menu"} << 1 << true << false << false
+        << QStringList{"menu 0", "mode", "next", "menu 0"} << 1 << true << false << false
         << "「つぎへ」ボタンで すすめてね！"
         << "pipo.wav";
     QTest::newRow("showing again resets the screen")
-        << QStringList{"menu", "mode", "next", "close", "open"} << 1 << false << false << false
+        << QStringList{"menu 0", "mode", "next", "back", "open"} << 1 << false << false << false
         << "メニューを えらんでね！"
         << "pipo.wav";
 }
 
 void LessonScreenTest::stateTable() {
     QFETCH(QStringList, actions);
-    for (const QString& action : actions)
-        press(action);
+    const Sample d;
+    d.run(actions);
     QTEST(lessonState().mode, "mode");
-    QTEST(enabled(4), "nextEnabled");
-    QTEST(enabled(5), "answerEnabled");
-    QTEST(listsShown(), "lists");
-    QTEST(screen_->label(3)->caption(), "prompt");
+    QTEST(d.enabled(4), "nextEnabled");
+    QTEST(d.enabled(5), "answerEnabled");
+    QTEST(d.listsShown(), "lists");
+    QTEST(d.caption(3), "prompt");
     QFETCH(QString, lastCue);
-    QCOMPARE(platform_->media->events.last(), "play " + lastCue);
+    QCOMPARE(d.platform.media->events.last(), "play " + lastCue);
 }
 
 void LessonScreenTest::submitJudgesTheDigitsPicked_data() {
@@ -192,61 +144,40 @@ void LessonScreenTest::submitJudgesTheDigitsPicked_data() {
     QTest::addColumn<int>("entered");
     QTest::addColumn<QString>("mark");
     QTest::newRow("nothing picked judges 0") << QStringList{} << 0 << "×";
-    QTest::newRow("tens 7 is right") << QStringList{"digit 3 7"} << 70 << "○";
-    QTest::newRow("a place picked twice keeps the last")
-        << QStringList{"digit 3 2", "digit 3 7"} << 70 << "○";
-    QTest::newRow("万 always adds 10000") << QStringList{"digit 6 0", "digit 3 7"} << 10070 << "×";
+    QTest::newRow("tens 7 is right") << QStringList{"pick 3 7"} << 70 << "○";
+    QTest::newRow("a place picked twice keeps the last") << QStringList{"pick 3 2", "pick 3 7"} << 70 << "○";
+    QTest::newRow("万 always adds 10000") << QStringList{"pick 6 0", "pick 3 7"} << 10070 << "×";
     QTest::newRow("order of picks does not matter")
-        << QStringList{"digit 2 0", "digit 4 0", "digit 3 7", "digit 5 0"} << 70 << "○";
+        << QStringList{"pick 2 0", "pick 4 0", "pick 3 7", "pick 5 0"} << 70 << "○";
 }
 
 void LessonScreenTest::submitJudgesTheDigitsPicked() {
     QFETCH(QStringList, picks);
-    for (const QString& action : QStringList{"menu", "mode", "next"} + picks + QStringList{"submit"})
-        press(action);
+    const Sample d;
+    d.run(QStringList{"menu 0", "mode", "next"} + picks + QStringList{"pick 7 0"});
     QTEST(lessonState().enteredAnswer, "entered");
-    QTEST(screen_->label(6)->caption(), "mark");
-    QCOMPARE(screen_->label(4)->caption(), QStringLiteral("40 + 30 = 70"));
+    QTEST(d.caption(6), "mark");
+    QCOMPARE(d.caption(4), QStringLiteral("40 + 30 = 70"));
 }
 
 void LessonScreenTest::changingADigitAfterSubmitKeepsTheMark() {
-    for (const QString& action : {"menu", "mode", "next", "digit 3 7", "submit", "digit 3 1"})
-        press(action);
-    QCOMPARE(screen_->label(6)->caption(), QStringLiteral("○"));
+    const Sample d;
+    d.run({"menu 0", "mode", "next", "pick 3 7", "pick 7 0", "pick 3 1"});
+    QCOMPARE(d.caption(6), QStringLiteral("○"));
     QCOMPARE(lessonState().digitTens, 10);
-    QCOMPARE(platform_->media->events.last(), QStringLiteral("play bun.wav"));
-}
-
-void LessonScreenTest::hintIsHiddenAfterLeavingAndComingBack() {
-    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
-    press("hint");
-    QVERIFY(memo->isVisible());
-    QCOMPARE(memo->y(), 152);
-    QCOMPARE(lessonState().hintShown, 1);
-    QCOMPARE(platform_->media->events.last(), QStringLiteral("play chararan.wav"));
-    press("close");
-    press("open");
-    QVERIFY(!memo->isVisible());
-    QCOMPARE(lessonState().hintShown, 0);
-    press("hint");
-    QVERIFY(memo->isVisible());
-    QCOMPARE(screen_->label(3)->caption(),
-             QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
-    press("hint");
-    QVERIFY(!memo->isVisible());
-    QCOMPARE(platform_->media->events.last(), QStringLiteral("play pipo.wav"));
+    QCOMPARE(d.platform.media->events.last(), QStringLiteral("play bun.wav"));
 }
 
 // The read-only hint leaves Return to the screen, a dialog, which would click
 // its default button if it had one.
 void LessonScreenTest::returnInTheHintClicksNoButton() {
-    press("menu");
-    press("hint");
-    auto* memo = screen_->findChild<QPlainTextEdit*>("Memo1");
+    Sample d;
+    d.run({"menu 0", "hint"});
+    auto* memo = d.screen.findChild<QPlainTextEdit*>("Memo1");
     memo->setFocus();
     QObject listening;
     QStringList clicked;
-    for (TCuteButton* b : screen_->findChildren<TCuteButton*>())
+    for (TCuteButton* b : d.screen.findChildren<TCuteButton*>())
         connect(b, &TCuteButton::clicked, &listening, [&clicked, b] { clicked << b->objectName(); });
     QTest::keyClick(memo, Qt::Key_Return);
     QCOMPARE(clicked, QStringList{});
@@ -254,11 +185,12 @@ void LessonScreenTest::returnInTheHintClicksNoButton() {
 
 void LessonScreenTest::aNumberingSlipIsReportedNotDereferenced() {
     // The screen has no Label5, but its work range names it.
+    const Sample d;
     SampleScreen slip({{4, 6}});
     slip.show();
-    QCOMPARE(platform_->boxes->shown, QStringList{"error: Sample に Label5 が ありません。"});
+    QCOMPARE(d.platform.boxes->shown, QStringList{"error: Sample に Label5 が ありません。"});
     slip.comboBox(1)->pick(0);
-    QCOMPARE(platform_->boxes->shown.size(), 2);
+    QCOMPARE(d.platform.boxes->shown.size(), 2);
 }
 
 QTEST_MAIN(LessonScreenTest)
