@@ -66,8 +66,8 @@ TForm2::TForm2(TDataModule1& data, QWidget* parent)
     grid_->setLook({look::rounded(16), look::navy, look::rounded(16), look::navy, look::white});
     grid_->setDataSource(data_.DataSource1);
 
-    memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint(), look::rounded(19),
-                        look::navy);
+    memo_ = build::memo(this, QStringLiteral("Memo1"), QRect(72, 590, 625, 363), kanjiHint(),
+                        look::rounded(19), look::navy);
     setHint(memo_, kanjiHintTop, SoundCue::Hint);
     addHintWidget(grid_);
     grid_->hide();
