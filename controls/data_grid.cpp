@@ -1,21 +1,21 @@
 #include "controls/data_grid.h"
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
-#include <QPointer>
+#include <QIdentityProxyModel>
 
 // The grid's own columns over a data source: each column takes the source
 // column whose title is its field, so the grid does not depend on the order or
 // number of the source's fields. A field the source lacks shows as an empty
-// column.
-class GridColumns final : public QAbstractTableModel {
+// column. Qt's identity proxy passes the source's resets, rows and layout
+// changes on; only the columns are mapped here.
+class GridColumns final : public QIdentityProxyModel {
 public:
-    explicit GridColumns(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit GridColumns(QObject* parent) : QIdentityProxyModel(parent) {}
 
     void setColumns(const QList<GridColumn>& columns) {
         beginResetModel();
         columns_ = columns;
-        mapColumns();
+        mapped_ = false;
         endResetModel();
     }
 
@@ -26,70 +26,61 @@ public:
     }
 
     void setSource(QAbstractItemModel* source) {
-        beginResetModel();
-        if (source_)
-            disconnect(source_, nullptr, this, nullptr);
-        source_ = source;
-        if (source_) {
-            connect(source_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
-            connect(source_, &QAbstractItemModel::modelReset, this, [this] {
-                mapColumns();
-                endResetModel();
-            });
-            connect(source_, &QAbstractItemModel::rowsAboutToBeInserted, this,
-                    [this](const QModelIndex&, int first, int last) { beginInsertRows({}, first, last); });
-            connect(source_, &QAbstractItemModel::rowsInserted, this, [this] { endInsertRows(); });
-            connect(source_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-                    [this](const QModelIndex&, int first, int last) { beginRemoveRows({}, first, last); });
-            connect(source_, &QAbstractItemModel::rowsRemoved, this, [this] { endRemoveRows(); });
-            connect(source_, &QAbstractItemModel::dataChanged, this, [this] {
-                if (rowCount() > 0 && columnCount() > 0)
-                    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-            });
-            connect(source_, &QAbstractItemModel::layoutAboutToBeChanged, this,
-                    [this] { beginResetModel(); });
-            connect(source_, &QAbstractItemModel::layoutChanged, this, [this] {
-                mapColumns();
-                endResetModel();
-            });
-            connect(source_, &QAbstractItemModel::headerDataChanged, this, [this] {
-                beginResetModel();
-                mapColumns();
-                endResetModel();
-            });
-            connect(source_, &QObject::destroyed, this, [this] {
-                beginResetModel();
-                source_ = nullptr;
-                mapColumns();
-                endResetModel();
-            });
+        if (sourceModel())
+            disconnect(sourceModel(), nullptr, this, nullptr);
+        mapped_ = false;
+        // Connected before the proxy's own handlers, so that what a reset
+        // passes on is read through the source's new columns.
+        if (source) {
+            connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { mapped_ = false; });
+            connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { mapped_ = false; });
         }
-        mapColumns();
-        endResetModel();
+        setSourceModel(source);
+        if (!source)
+            return;
+        // A change of some source fields is a change of whole rows of the grid:
+        // the proxy would pass on columns the grid may not show.
+        disconnect(source, &QAbstractItemModel::dataChanged, this, nullptr);
+        connect(source, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                    if (columnCount() > 0)
+                        emit dataChanged(index(topLeft.row(), 0),
+                                         index(bottomRight.row(), columnCount() - 1));
+                });
+        disconnect(source, &QAbstractItemModel::headerDataChanged, this, nullptr);
+        connect(source, &QAbstractItemModel::headerDataChanged, this, [this] {
+            beginResetModel();
+            mapped_ = false;
+            endResetModel();
+        });
     }
 
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() || !source_ ? 0 : source_->rowCount();
-    }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(columns_.size());
     }
-    // A source that reads its rows lazily reads more as the grid scrolls to its last row.
-    bool canFetchMore(const QModelIndex& parent) const override {
-        return !parent.isValid() && source_ && source_->canFetchMore({});
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override {
+        return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
     }
-    void fetchMore(const QModelIndex& parent) override {
-        if (canFetchMore(parent))
-            source_->fetchMore({});
+    QModelIndex parent(const QModelIndex&) const override { return {}; }
+    QModelIndex sibling(int row, int column, const QModelIndex&) const override { return index(row, column); }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                               : Qt::NoItemFlags;
+    }
+
+    QModelIndex mapToSource(const QModelIndex& proxy) const override {
+        const int column = proxy.isValid() ? sourceColumns().value(proxy.column(), -1) : -1;
+        return column < 0 || !sourceModel() ? QModelIndex() : sourceModel()->index(proxy.row(), column);
+    }
+    QModelIndex mapFromSource(const QModelIndex& source) const override {
+        const int column = source.isValid() ? static_cast<int>(sourceColumns().indexOf(source.column())) : -1;
+        return column < 0 ? QModelIndex() : createIndex(source.row(), column);
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || !source_)
+        const QModelIndex at = mapToSource(index);
+        if (!at.isValid())
             return {};
-        const int sourceColumn = sourceColumns_.value(index.column(), -1);
-        if (sourceColumn < 0)
-            return {};
-        const QModelIndex at = source_->index(index.row(), sourceColumn);
         if (role == Qt::TextAlignmentRole) {
             const Qt::Alignment fixed = columns_.at(index.column()).alignment;
             if (fixed)
@@ -106,7 +97,7 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size())
-            return QAbstractTableModel::headerData(section, orientation, role);
+            return QAbstractItemModel::headerData(section, orientation, role);
         switch (role) {
         case Qt::DisplayRole:
             return columns_.at(section).title;
@@ -122,23 +113,29 @@ public:
     }
 
 private:
-    void mapColumns() {
-        sourceColumns_.clear();
-        for (const GridColumn& column : columns_) {
-            int found = -1;
-            if (source_)
-                for (int c = 0; c < source_->columnCount() && found < 0; ++c)
-                    if (source_->headerData(c, Qt::Horizontal)
+    // The source column of each grid column, -1 where the source lacks the
+    // field; looked up again once the source's columns may have changed.
+    const QList<int>& sourceColumns() const {
+        if (!mapped_) {
+            sourceColumns_.clear();
+            const QAbstractItemModel* source = sourceModel();
+            for (const GridColumn& column : columns_) {
+                int found = -1;
+                for (int c = 0; source && c < source->columnCount() && found < 0; ++c)
+                    if (source->headerData(c, Qt::Horizontal)
                             .toString()
                             .compare(column.field, Qt::CaseInsensitive) == 0)
                         found = c;
-            sourceColumns_ << found;
+                sourceColumns_ << found;
+            }
+            mapped_ = true;
         }
+        return sourceColumns_;
     }
 
-    QPointer<QAbstractItemModel> source_;
     QList<GridColumn> columns_;
-    QList<int> sourceColumns_;
+    mutable QList<int> sourceColumns_;
+    mutable bool mapped_ = false;
     GridLook look_;
 };
 
