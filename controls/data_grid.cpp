@@ -1,5 +1,7 @@
 #include "controls/data_grid.h"
 
+#include "controls/zoom.h"
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPointer>
@@ -188,7 +190,7 @@ void DataGrid::setLook(const GridLook& look) {
     setPalette(palette);
     columns_->setLook(look);
     horizontalHeader()->setFont(look.titleFont);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(look.cellFont).height() + 6);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(look.cellFont).height() + zoom::length(6));
 }
 
 void DataGrid::setDataSource(QAbstractItemModel* source) {
@@ -197,5 +199,5 @@ void DataGrid::setDataSource(QAbstractItemModel* source) {
 
 void DataGrid::applyWidths() {
     for (int c = 0; c < columnList_.size(); ++c)
-        setColumnWidth(c, columnList_.at(c).width);
+        setColumnWidth(c, zoom::length(columnList_.at(c).width));
 }

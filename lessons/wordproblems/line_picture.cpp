@@ -1,6 +1,7 @@
 #include "lessons/wordproblems/line_picture.h"
 
 #include "controls/look.h"
+#include "controls/zoom.h"
 
 #include <QPainter>
 
@@ -110,7 +111,7 @@ QList<LinePicture*> addDiagramLines(QWidget* screen, const QList<DiagramLine>& l
     for (const DiagramLine& line : lines) {
         auto* picture = new LinePicture(screen);
         picture->setObjectName(QStringLiteral("Image%1").arg(line.image));
-        picture->setGeometry(line.frame);
+        picture->setGeometry(zoom::box(line.frame));
         picture->setLeftMark(line.left);
         picture->setRightMark(line.right);
         picture->hide();
