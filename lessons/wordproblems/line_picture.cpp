@@ -74,6 +74,8 @@ void LinePicture::marksChanged() {
     update();
 }
 
+// Drawn pixel by pixel at any zoom, and only as long as zoomed: a line and
+// marks a pixel or two thick would break up if shrunk.
 void LinePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int w = width();
