@@ -8,6 +8,7 @@
 #include "controls/caption_label.h"
 #include "controls/cute_button.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/error_report.h"
 #include "core/help_viewer.h"
 #include "core/lesson_state.h"
@@ -61,7 +62,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ポルナ"));
     setFont(look::rounded(19));
-    setFixedSize(955, 716);
+    setFixedSize(zoom::size({955, 716}));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("MainMenu1"));
@@ -78,7 +79,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
-    client->setFixedSize(955, 716 - menuBar()->sizeHint().height());
+    client->setFixedSize(zoom::size({955, 716}) - QSize(0, menuBar()->sizeHint().height()));
     buildControls(client);
 
     MediaPlayer1 = new MediaPlayer(this);

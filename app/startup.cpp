@@ -7,6 +7,7 @@
 #include "app/screens.h"
 #include "controls/control_accessibility.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/error_report.h"
 #include "core/poruna_error.h"
 #include "data/data_module.h"
@@ -61,17 +62,23 @@ private:
 // the screen's resolution, so the smaller windows stay crisp. Qt's painter
 // draws nothing smaller than a screen pixel, though: under a total factor
 // below 1 the windows would shrink and their contents not, so the program
-// shrinks only as far as a screen that Qt enlarges allows.
+// shrinks by Qt only as far as a screen that Qt enlarges allows, and draws
+// itself smaller for the rest.
 void fitProgramToScreen(int argc, char** argv) {
+    qreal fit = 1;
     qreal scale = 1;
     {
         // The probe takes the arguments Qt knows out of the list; the application needs them still.
         std::vector<char*> arguments(argv, argv + argc);
         int count = argc;
         QGuiApplication probe(count, arguments.data());
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            scale = std::max(scaleToFit(screen->availableGeometry().size()), 1 / screen->devicePixelRatio());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            fit = scaleToFit(screen->availableGeometry().size());
+            scale = std::max(fit, 1 / screen->devicePixelRatio());
+        }
     }
+    // What Qt cannot take off, the program's own zoom does.
+    zoom::setFactor(fit / scale);
     if (scale < 1) {
         const qreal asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()

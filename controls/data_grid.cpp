@@ -1,5 +1,7 @@
 #include "controls/data_grid.h"
 
+#include "controls/zoom.h"
+
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 
@@ -185,7 +187,7 @@ void DataGrid::setLook(const GridLook& look) {
     setPalette(palette);
     columns_->setLook(look);
     horizontalHeader()->setFont(look.titleFont);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(look.cellFont).height() + 6);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(look.cellFont).height() + zoom::length(6));
 }
 
 void DataGrid::setDataSource(QAbstractItemModel* source) {
@@ -194,5 +196,5 @@ void DataGrid::setDataSource(QAbstractItemModel* source) {
 
 void DataGrid::applyWidths() {
     for (int c = 0; c < columnList_.size(); ++c)
-        setColumnWidth(c, columnList_.at(c).width);
+        setColumnWidth(c, zoom::length(columnList_.at(c).width));
 }

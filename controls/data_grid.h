@@ -9,7 +9,8 @@
 class GridColumns;
 
 // One column of a grid: the field it shows (matched by name against the data
-// source's column titles), its title, width and alignment.
+// source's column titles), its title, width (as designed, zoomed when
+// applied) and alignment.
 struct GridColumn {
     QString field;
     QString title;

@@ -1,5 +1,7 @@
 #include "controls/look.h"
 
+#include "controls/zoom.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
@@ -11,14 +13,14 @@ namespace look {
 
 QFont rounded(int pixelSize, bool bold) {
     QFont font(roundedFamily);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(zoom::fontPixels(pixelSize));
     font.setBold(bold);
     return font;
 }
 
 QFont uiGothic(int pixelSize, bool bold) {
     QFont font(uiGothicFamily);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(zoom::fontPixels(pixelSize));
     font.setBold(bold);
     return font;
 }

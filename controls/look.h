@@ -29,7 +29,7 @@ inline const QColor nextFace{0xFF, 0xA6, 0xFF};
 inline const QString roundedFamily = QStringLiteral("HG丸ｺﾞｼｯｸM-PRO");
 inline const QString uiGothicFamily = QStringLiteral("MS UI Gothic");
 
-// The rounded gothic the screens ask for, at a pixel size.
+// The rounded gothic the screens ask for, at a pixel size as designed (zoomed here).
 QFont rounded(int pixelSize, bool bold = false);
 QFont uiGothic(int pixelSize, bool bold = false);
 

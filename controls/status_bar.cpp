@@ -2,13 +2,14 @@
 
 #include "controls/edges.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 
 #include <QPainter>
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), background_(palette().color(QPalette::Window)) {}
 
 void StatusBar::addPanel(int width, Qt::Alignment alignment) {
-    panels_.append({width, alignment, {}});
+    panels_.append({zoom::length(width), alignment, {}});
     update();
 }
 

@@ -17,6 +17,7 @@ public:
 
     explicit StatusBar(QWidget* parent = nullptr);
 
+    // The width as designed, zoomed here.
     void addPanel(int width, Qt::Alignment alignment = Qt::AlignLeft);
     void setPanelText(int panel, const QString& text);
     QString panelText(int panel) const;

@@ -1,6 +1,7 @@
 #include "ui/child_picture.h"
 
 #include "controls/look.h"
+#include "controls/zoom.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -70,11 +71,14 @@ void paintChildPicture(QPainter& p) {
 }
 
 ChildPicture::ChildPicture(QWidget* parent) : QLabel(parent) {
-    setFixedSize(64, 64);
+    setFixedSize(zoom::size({64, 64}));
     setAccessibleName(QStringLiteral("こどもの え"));
 }
 
 void ChildPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Drawn as lines and shapes, so the zoomed child is as sharp as the full-size one.
+    if (zoom::factor() != 1)
+        p.scale(zoom::factor(), zoom::factor());
     paintChildPicture(p);
 }

@@ -3,6 +3,7 @@
 #include "controls/caption_label.h"
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
+#include "controls/zoom.h"
 #include "core/lesson_state.h"
 #include "ui/sound_cue.h"
 
@@ -264,7 +265,7 @@ void LessonScreen::CuteButton6Click() {
     const std::optional<HintView> view = hintToShow();
     if (!view)
         return;
-    view->widget->move(view->widget->x(), view->top);
+    zoom::moveTop(view->widget, view->top);
     view->widget->show();
     view->widget->raise();
     setPrompt(hintShownPrompt);

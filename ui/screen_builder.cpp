@@ -7,6 +7,7 @@
 #include "controls/look.h"
 #include "controls/shape.h"
 #include "controls/status_bar.h"
+#include "controls/zoom.h"
 #include "core/clock.h"
 #include "ui/child_picture.h"
 
@@ -32,7 +33,7 @@ CaptionLabel* label(QWidget* parent, const QString& name, QPoint at, const QFont
     l->setObjectName(name);
     l->setFont(font);
     setTextColor(l, color);
-    l->move(at);
+    l->move(zoom::point(at));
     l->setCaption(caption);
     return l;
 }
@@ -45,7 +46,7 @@ CaptionLabel* fixedLabel(QWidget* parent, const QString& name, const QRect& box,
     l->setFont(font);
     setTextColor(l, color);
     l->setAlignment(alignment);
-    l->setGeometry(box);
+    l->setGeometry(zoom::box(box));
     l->setCaption(caption);
     return l;
 }
@@ -54,7 +55,7 @@ TCuteButton* button(QWidget* parent, const QString& name, const QRect& box, cons
                     const QColor& face, const QColor& text, const QFont& font) {
     auto* b = new TCuteButton(parent);
     b->setObjectName(name);
-    b->setGeometry(box);
+    b->setGeometry(zoom::box(box));
     b->setCaption(caption);
     b->setColor(face);
     b->setFontColor(text);
@@ -66,7 +67,7 @@ CaptionedList* list(QWidget* parent, const QString& name, const QRect& box, cons
                     const QStringList& items, const QFont& font, const QColor& color) {
     auto* l = new CaptionedList(parent);
     l->setObjectName(name);
-    l->setGeometry(box);
+    l->setGeometry(zoom::box(box));
     l->setFont(font);
     l->setTextColor(color);
     l->setItems(items);
@@ -77,7 +78,7 @@ CaptionedList* list(QWidget* parent, const QString& name, const QRect& box, cons
 Shape* shape(QWidget* parent, const QString& name, const QRect& box, const QColor& brush, const QColor& pen) {
     auto* s = new Shape(parent);
     s->setObjectName(name);
-    s->setGeometry(box);
+    s->setGeometry(zoom::box(box));
     s->setBrushColor(brush);
     s->setPenColor(pen);
     return s;
@@ -86,7 +87,7 @@ Shape* shape(QWidget* parent, const QString& name, const QRect& box, const QColo
 QLabel* childPicture(QWidget* parent, const QString& name, QPoint at) {
     auto* image = new ChildPicture(parent);
     image->setObjectName(name);
-    image->move(at);
+    image->move(zoom::point(at));
     return image;
 }
 
@@ -95,7 +96,7 @@ QPlainTextEdit* memo(QWidget* parent, const QString& name, const QRect& box, con
     auto* m = new HintMemo(parent);
     m->setObjectName(name);
     m->hide();
-    m->setGeometry(box);
+    m->setGeometry(zoom::box(box));
     m->setFont(font);
     setTextColor(m, color);
     m->setLines(lines);
@@ -109,7 +110,8 @@ StatusBar* clockStatusBar(QWidget* parent, int firstPanelWidth) {
     bar->setBackground(look::statusBarBackground);
     bar->addPanel(firstPanelWidth);
     bar->addPanel(50, Qt::AlignHCenter);
-    bar->setGeometry(0, parent->height() - statusBarHeight, parent->width(), statusBarHeight);
+    const int height = zoom::length(statusBarHeight);
+    bar->setGeometry(0, parent->height() - height, parent->width(), height);
     return bar;
 }
 

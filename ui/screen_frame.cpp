@@ -4,6 +4,7 @@
 #include "controls/captioned_list.h"
 #include "controls/cute_button.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/lesson_state.h"
 #include "core/poruna_error.h"
 #include "ui/keyboard_focus.h"
@@ -55,7 +56,7 @@ ScreenFrame::ScreenFrame(QWidget* parent, const QString& objectName, const QStri
     setObjectName(objectName);
     setWindowTitle(windowCaption);
     setModal(true);
-    setFixedSize(screenWidth, height);
+    setFixedSize(zoom::size({screenWidth, height}));
     setFont(look::rounded(19));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, look::windowBackground);

@@ -4,6 +4,7 @@
 #include "controls/cute_button.h"
 #include "controls/look.h"
 #include "controls/shape.h"
+#include "controls/zoom.h"
 #include "core/error_report.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
@@ -70,7 +71,7 @@ TForm4::TForm4(QWidget* parent)
 void TForm4::onMenuChosen(int menuItem) {
     lessonState().entryStep = 0;
     CaptionLabel* carry = label(10);
-    carry->move(carry->x(), menuItem == 1 ? carryTopForTwo : carryTopForThree);
+    zoom::moveTop(carry, menuItem == 1 ? carryTopForTwo : carryTopForThree);
 }
 
 void TForm4::onModeSwitched(int) {

@@ -3,6 +3,7 @@
 #include "controls/caption_label.h"
 #include "controls/look.h"
 #include "controls/shape.h"
+#include "controls/zoom.h"
 #include "ui/screen_builder.h"
 
 #include <QFontMetrics>
@@ -34,10 +35,10 @@ QRect spacedBox(const QRect& box, int spacing) {
 
 ColumnBoard::ColumnBoard(QWidget* screen, const QList<int>& rowLabels, DigitCells cells)
     : screen_(screen), rowFont_(look::rounded(rowPixels)),
-      digitWidth_(QFontMetrics(rowFont_).horizontalAdvance(u'0')),
+      digitWidth_(zoom::designed(QFontMetrics(rowFont_).horizontalAdvance(u'0'))),
       spacing_(cells == DigitCells::StrikeWide ? std::max(0, strikeWidth - digitWidth_) : 0) {
     if (spacing_ > 0)
-        rowFont_.setLetterSpacing(QFont::AbsoluteSpacing, spacing_);
+        rowFont_.setLetterSpacing(QFont::AbsoluteSpacing, zoom::length(spacing_));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     int top = lastRowTop - rowHeight * (static_cast<int>(rowLabels.size()) - 1);
     for (int number : rowLabels) {
@@ -62,10 +63,11 @@ CaptionLabel* ColumnBoard::addMark(const QString& name, int place, int top) cons
     const QFont font = look::rounded(markPixels);
     const QFontMetrics metrics(font);
     // A one-digit mark ends where it stands centred over the row's digit.
-    const int markDigit = metrics.horizontalAdvance(u'0');
+    const int markDigit = zoom::designed(metrics.horizontalAdvance(u'0'));
     const int right = digitCentre(place) + (markDigit + 1) / 2;
     const int width = 2 * markDigit;
-    return build::fixedLabel(screen_, name, QRect(right - width, top, width, metrics.height()), font,
+    return build::fixedLabel(screen_, name,
+                             QRect(right - width, top, width, zoom::designed(metrics.height())), font,
                              look::navy, Qt::AlignRight | Qt::AlignTop);
 }
 
@@ -74,7 +76,7 @@ Shape* ColumnBoard::addStrike(const QString& name, int place) const {
     // half the height a digit's ink rises above it.
     const QFontMetrics metrics(rowFont_);
     const QRect ink = metrics.tightBoundingRect(QStringLiteral("0"));
-    const int middle = rows_.first()->y() + metrics.ascent() + ink.top() + ink.height() / 2;
+    const int middle = zoom::designed(rows_.first()->y() + metrics.ascent() + ink.top() + ink.height() / 2);
     const QRect box(digitCentre(place) - strikeWidth / 2, middle - strikeHeight / 2, strikeWidth,
                     strikeHeight);
     Shape* bar = build::shape(screen_, name, box, look::black, look::black);

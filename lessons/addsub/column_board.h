@@ -43,8 +43,8 @@ private:
 
     QWidget* screen_;
     QFont rowFont_;
-    int digitWidth_; // the ink's advance
-    int spacing_;    // added after every digit
+    int digitWidth_; // the ink's advance, as designed
+    int spacing_;    // added after every digit, as designed
     QList<CaptionLabel*> rows_;
     CaptionLabel* sign_;
     Shape* line_;

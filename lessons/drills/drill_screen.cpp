@@ -6,6 +6,7 @@
 #include "controls/data_grid.h"
 #include "controls/look.h"
 #include "controls/status_bar.h"
+#include "controls/zoom.h"
 #include "core/clock.h"
 #include "core/display_text.h"
 #include "core/lesson_state.h"
@@ -77,7 +78,8 @@ DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenR
         auto* bar = new StatusBar(this);
         bar->setObjectName(QStringLiteral("StatusBar2"));
         bar->setBackground(look::statusBarBackground);
-        bar->setGeometry(0, height() - clockBarHeight - emptyBarHeight, width(), emptyBarHeight);
+        const int barHeight = zoom::length(emptyBarHeight);
+        bar->setGeometry(0, height() - zoom::length(clockBarHeight) - barHeight, width(), barHeight);
     }
     addStatusBar(680);
 
@@ -110,7 +112,7 @@ void DrillScreen::buildLabels(const DrillLayout& layout) {
 void DrillScreen::buildAnswerTable(QPoint at) {
     answerTable_ = new DataGrid(this);
     answerTable_->setObjectName(QStringLiteral("DBGrid1"));
-    answerTable_->setGeometry(QRect(at, answerTableSize));
+    answerTable_->setGeometry(zoom::box(QRect(at, answerTableSize)));
     answerTable_->setColumns({{QStringLiteral("NB"), QStringLiteral("Ｎｏ"), 40},
                               {QStringLiteral("MND"), QStringLiteral("もんだい"), 140},
                               {QStringLiteral("KAI"), QStringLiteral("せいかい"), 70},
@@ -292,7 +294,7 @@ void DrillScreen::CuteButton6Click() {
     LessonState& s = lessonState();
     if (s.hintShown == 0) {
         s.hintShown = 1;
-        answerTable_->move(answerTable_->x(), answerTableTop);
+        zoom::moveTop(answerTable_, answerTableTop);
         answerTable_->show();
         answerTable_->raise();
         stopCountdown();

@@ -5,6 +5,7 @@
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/display_text.h"
 #include "core/lesson_state.h"
 #include "core/message_boxes.h"
@@ -70,7 +71,7 @@ TForm12::TForm12(TDataModule1& data, QWidget* parent)
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
-    grid_->setGeometry(kukuListRect);
+    grid_->setGeometry(zoom::box(kukuListRect));
     grid_->setColumns({{QStringLiteral("kakezan"), QStringLiteral("かけ算"), 100, Qt::AlignHCenter},
                        {QStringLiteral("kotae"), QStringLiteral("こたえ"), 50, Qt::AlignHCenter},
                        {QStringLiteral("yomi"), QStringLiteral("おぼえかた"), 220, Qt::AlignLeft}});
@@ -95,7 +96,7 @@ void TForm12::onShow() {
 
 void TForm12::onMenuChosen(int menuItem) {
     lessonState().problemKind = resetProblemKind;
-    chartQuestion_->move(chartQuestionRestingLeft, chartQuestionTop);
+    chartQuestion_->move(zoom::point({chartQuestionRestingLeft, chartQuestionTop}));
     chartQuestion_->setCaption(QString());
     const MenuChoiceEffect effect = menuChoiceEffect(menuItem);
     button(ButtonRole::Next)->setEnabled(effect.enableNext);
@@ -110,13 +111,13 @@ void TForm12::onMenuChosen(int menuItem) {
 void TForm12::showKukuList() {
     // Read again on every choice; a table that cannot be read leaves the list put away.
     data_.RequeryKuku();
-    grid_->move(grid_->x(), boardTop);
+    zoom::moveTop(grid_, boardTop);
     grid_->show();
 }
 
 void TForm12::showChart() {
     chart_->showProducts();
-    chart_->move(chart_->x(), boardTop);
+    zoom::moveTop(chart_, boardTop);
     chart_->show();
     label(6)->setCaption(chartReadingHint);
 }
@@ -186,10 +187,10 @@ bool TForm12::MakeProblem() {
 
 void TForm12::AskChartCell(int row, int column, int cellLabel) {
     chart_->showProducts();
-    chart_->move(chart_->x(), boardTop);
+    zoom::moveTop(chart_, boardTop);
     chart_->show();
     chart_->ask(cellLabel);
-    chartQuestion_->move(chartQuestionLeft, chartQuestionTop);
+    chartQuestion_->move(zoom::point({chartQuestionLeft, chartQuestionTop}));
     chartQuestion_->setCaption(chartQuestionText(row, column));
 }
 

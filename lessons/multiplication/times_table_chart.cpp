@@ -3,6 +3,7 @@
 #include "controls/caption_label.h"
 #include "controls/look.h"
 #include "controls/shape.h"
+#include "controls/zoom.h"
 #include "core/poruna_error.h"
 #include "lessons/multiplication/times_table_chart_rules.h"
 #include "ui/screen_builder.h"
@@ -28,7 +29,7 @@ TimesTableChart::TimesTableChart(QWidget* parent) : QFrame(parent) {
     palette.setColor(QPalette::Window, chartPanelColour);
     setPalette(palette);
     setAutoFillBackground(true);
-    setGeometry(chartPanelRect);
+    setGeometry(zoom::box(chartPanelRect));
     hide();
 }
 

@@ -4,6 +4,7 @@
 #include "controls/cute_button.h"
 #include "controls/data_grid.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/lesson_state.h"
 #include "core/random_source.h"
 #include "data/data_module.h"
@@ -57,7 +58,7 @@ TForm2::TForm2(TDataModule1& data, QWidget* parent)
 
     grid_ = new DataGrid(this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
-    grid_->setGeometry(64, 110, 542, 481);
+    grid_->setGeometry(zoom::box({64, 110, 542, 481}));
     grid_->setColumns({{QStringLiteral("K1000"), QStringLiteral("1000 の数"), 100},
                        {QStringLiteral("K100"), QStringLiteral("100 の数"), 100},
                        {QStringLiteral("K10"), QStringLiteral("10 の数"), 100},

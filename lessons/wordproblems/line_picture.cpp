@@ -1,6 +1,7 @@
 #include "lessons/wordproblems/line_picture.h"
 
 #include "controls/look.h"
+#include "controls/zoom.h"
 
 #include <QPainter>
 
@@ -73,6 +74,8 @@ void LinePicture::marksChanged() {
     update();
 }
 
+// Drawn pixel by pixel at any zoom, and only as long as zoomed: a line and
+// marks a pixel or two thick would break up if shrunk.
 void LinePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int w = width();
@@ -110,7 +113,7 @@ QList<LinePicture*> addDiagramLines(QWidget* screen, const QList<DiagramLine>& l
     for (const DiagramLine& line : lines) {
         auto* picture = new LinePicture(screen);
         picture->setObjectName(QStringLiteral("Image%1").arg(line.image));
-        picture->setGeometry(line.frame);
+        picture->setGeometry(zoom::box(line.frame));
         picture->setLeftMark(line.left);
         picture->setRightMark(line.right);
         picture->hide();

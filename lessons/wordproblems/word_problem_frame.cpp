@@ -2,6 +2,7 @@
 
 #include "controls/caption_label.h"
 #include "controls/look.h"
+#include "controls/zoom.h"
 #include "core/lesson_state.h"
 #include "core/poruna_error.h"
 #include "ui/screen_builder.h"
@@ -104,7 +105,7 @@ void WordProblemScreen::showDiagramStep(const DiagramStep& step) {
     for (const ShownLine& shown : step.lines) {
         LinePicture* line = diagramLine(shown.image);
         if (shown.top)
-            line->move(line->x(), *shown.top);
+            zoom::moveTop(line, *shown.top);
         line->show();
     }
     for (const NumberCaption& number : step.numbers)

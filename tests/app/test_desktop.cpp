@@ -24,19 +24,38 @@ class DesktopTest : public QObject {
 private slots:
     void everyWindowIsCentredOnItsScreen_data();
     void everyWindowIsCentredOnItsScreen();
-    void theTallestWindowFitsASmallScreen();
+    void everyWindowFitsTheScreen_data();
+    void everyWindowFitsTheScreen();
     void aDarkThemeLeavesTheScreensColours();
 };
 
-// The child: does the tallest window, frame and all, fit the free area?
-static int showTheTallestWindow(int argc, char** argv) {
+// The child: does every window, frame and all, fit the free area, and does
+// every control it shows on opening stand wholly inside it?
+static int showEveryWindow(int argc, char** argv) {
     fitProgramToScreen(argc, argv);
     QApplication application(argc, argv);
     StartedProgram program;
-    auto* window = Form1->findChild<ScreenFrame*>(QStringLiteral("Form9"));
-    window->show();
-    qInfo() << window->frameGeometry() << "in" << window->screen()->availableGeometry();
-    return window->screen()->availableGeometry().contains(window->frameGeometry()) ? 0 : 1;
+    QList<QWidget*> windows{Form1};
+    for (ScreenFrame* screen : Form1->findChildren<ScreenFrame*>())
+        windows << screen;
+    int faults = 0;
+    for (QWidget* window : windows) {
+        window->show();
+        const QRect free = window->screen()->availableGeometry();
+        if (!free.contains(window->frameGeometry())) {
+            qInfo() << window->objectName() << window->frameGeometry() << "outside" << free;
+            ++faults;
+        }
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const QRect inWindow(control->mapTo(window, QPoint()), control->size());
+            if (control->isVisibleTo(window) && !window->rect().contains(inWindow)) {
+                qInfo() << window->objectName() << control->objectName() << inWindow << "cut off";
+                ++faults;
+            }
+        }
+        window->hide();
+    }
+    return faults == 0 ? 0 : 1;
 }
 
 void DesktopTest::everyWindowIsCentredOnItsScreen_data() {
@@ -67,19 +86,39 @@ void DesktopTest::everyWindowIsCentredOnItsScreen() {
              qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
 }
 
-// A 1920 × 1080 laptop at 150 % leaves 1280 × 720 of room, less than the
-// word-problem screen with its title bar.
-void DesktopTest::theTallestWindowFitsASmallScreen() {
+// Screens by their free area (the desktop less its panels) in logical pixels.
+void DesktopTest::everyWindowFitsTheScreen_data() {
+    QTest::addColumn<QSize>("free");
+    QTest::addColumn<qreal>("ratio");
+    // 1920 × 1080 at 150 %: Qt shrinks the windows.
+    QTest::newRow("1280x720 at 150 %") << QSize(1280, 720) << 1.5;
+    // 1366 × 768 less a 50-pixel panel at 100 %: the program zooms itself.
+    QTest::newRow("1366x718 at 100 %") << QSize(1366, 718) << 1.0;
+    // Both at once.
+    QTest::newRow("1093x574 at 125 %") << QSize(1093, 574) << 1.25;
+    QTest::newRow("1280x1024 at 100 %") << QSize(1280, 1024) << 1.0;
+}
+
+void DesktopTest::everyWindowFitsTheScreen() {
+    QFETCH(QSize, free);
+    QFETCH(qreal, ratio);
     QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/screens-XXXXXX.json"));
     QVERIFY(screens.open());
-    screens.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1280,"height":720,)"
-                  R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1.5}]})");
+    screens.write(QStringLiteral(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":%1,"height":%2,)"
+                                 R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":%3}]})")
+                      .arg(free.width())
+                      .arg(free.height())
+                      .arg(ratio)
+                      .toUtf8());
     screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       QStringLiteral("offscreen:configfile=") + screens.fileName());
+    child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--show-the-tallest-window")});
-    QVERIFY(child.waitForFinished(30000));
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--show-every-window")});
+    QVERIFY(child.waitForFinished(60000));
     QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
              child.readAll().constData());
 }
@@ -105,8 +144,8 @@ void DesktopTest::aDarkThemeLeavesTheScreensColours() {
 }
 
 int main(int argc, char** argv) {
-    if (argc == 2 && QByteArray(argv[1]) == "--show-the-tallest-window")
-        endProcess(showTheTallestWindow(argc, argv));
+    if (argc == 2 && QByteArray(argv[1]) == "--show-every-window")
+        endProcess(showEveryWindow(argc, argv));
     // A 1280 × 1024 screen, larger than the windows, so centring can be seen.
     QTemporaryFile screens;
     screens.open();
