@@ -94,7 +94,7 @@ void AnswerPad::makeReady(const std::function<QString(const DigitList&)>& captio
                           const std::function<bool(const DigitList&)>& shown) const {
     for (qsizetype i = 0; i < lists_.size(); ++i) {
         const DigitList& d = lists_.at(i);
-        setReady(controls_.at(i), caption(d), shown(d));
+        setReady(controls_.at(i), caption ? caption(d) : d.caption, !shown || shown(d));
         digitField(lessonState(), d.place) = 0;
     }
     if (submit_)

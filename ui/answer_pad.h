@@ -61,10 +61,10 @@ public:
 
     // Between problems.
     void putAway() const;
-    // Emptied for a new answer: each list's caption and whether it is shown
-    // come from the screen, its stored pick goes back to 0.
-    void makeReady(const std::function<QString(const DigitList&)>& caption,
-                   const std::function<bool(const DigitList&)>& shown) const;
+    // Emptied for a new answer, its stored pick back to 0: each list shown
+    // under its own caption, or as the screen says.
+    void makeReady(const std::function<QString(const DigitList&)>& caption = {},
+                   const std::function<bool(const DigitList&)>& shown = {}) const;
 
     // Of the lists a step made ready, the one an answer of this size is begun
     // in; nullptr where none of them is the pad's.

@@ -92,9 +92,7 @@ DrillScreen::DrillScreen(QWidget* parent, TDataModule1& data, const DrillScreenR
 
     setWork({{3, 8}}, {answerTable_});
     finishBuilding();
-    // A submit selector that ClearWork leaves alone stays open from the start.
-    if (rules.submitComboBox > rules.lastComboBoxClearWorkDisables)
-        pad()->submitList()->setEnabled(true);
+    keepSubmitOpen();
 }
 
 DrillScreen::~DrillScreen() = default;
@@ -132,14 +130,18 @@ void DrillScreen::ClearWork() {
     for (ButtonRole role : {ButtonRole::Start, ButtonRole::Next, ButtonRole::Stop, ButtonRole::Result})
         button(role)->setEnabled(false);
     comboBox(2)->setEnabled(false);
-    // The pad disables every digit list and ◆; a ◆ beyond the drill's range
-    // stays enabled.
+    keepSubmitOpen();
+}
+
+// The pad disables every digit list and ◆ between problems; a ◆ beyond the
+// drill's range stays open, from the start on.
+void DrillScreen::keepSubmitOpen() {
     if (rules_.submitComboBox > rules_.lastComboBoxClearWorkDisables)
         pad()->submitList()->setEnabled(true);
 }
 
 void DrillScreen::ShowDigitSelectors() {
-    pad()->makeReady([](const DigitList& d) { return d.caption; }, [](const DigitList&) { return true; });
+    pad()->makeReady();
 }
 
 void DrillScreen::stopCountdown() {

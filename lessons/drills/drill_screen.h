@@ -70,6 +70,7 @@ private:
     void buildAnswerTable(QPoint at);
     // The countdown belongs to its run: whatever leaves the run ends it.
     void stopCountdown();
+    void keepSubmitOpen();
 
     TDataModule1& data_;
     const DrillScreenRules& rules_;

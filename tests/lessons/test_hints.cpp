@@ -9,6 +9,7 @@
 #include "lessons/wordproblems/addsub_word_problem_texts.h"
 #include "lessons/wordproblems/parentheses_word_problem_texts.h"
 #include "tests/support/screen_driver.h"
+#include "ui/lesson_screen.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -30,7 +31,8 @@ void HintsTest::pointShowsTheHintUntilPressedAgain_data() {
     QTest::addColumn<int>("prompt");     // the prompt's label
     QTest::addColumn<QString>("hidden"); // the prompt once the hint is put away
     const QStringList open{"open"};
-    const QString menu = QStringLiteral("「メニュー」を えらんでね！");
+    const QString menu =
+        QStringLiteral("「メニュー」を えらんでね！"); // as the screens word it, not the frame
     QTest::newRow("numbers, かん字を数字へ: the kanji numerals")
         << "Form2" << QStringList{"open", "menu 2"} << "Memo1" << 120 << kanjiHint() << "chararan.wav" << 2
         << menu;
@@ -39,7 +41,7 @@ void HintsTest::pointShowsTheHintUntilPressedAgain_data() {
         << 2 << menu;
     QTest::newRow("mental addition, over the problem")
         << "Form3" << open << "Memo1" << 152 << mentalAdditionHint() << "chararan.wav" << 3
-        << "メニューを えらんでね！";
+        << LessonPrompts{}.hintHidden;
     QTest::newRow("column addition") << "Form4" << open << "Memo1" << 80 << columnAdditionHint()
                                      << "chararan.wav" << 3 << menu;
     // Its cue has no file of its own: the step's bun sounds again.
@@ -72,7 +74,7 @@ void HintsTest::pointShowsTheHintUntilPressedAgain() {
     for (const QString other : {"Memo1", "DBGrid1"})
         QVERIFY(other == hint || !d.child(other) || d.child(other)->isHidden());
     QCOMPARE(lessonState().hintShown, 1);
-    QCOMPARE(d.caption(prompt), QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！"));
+    QCOMPARE(d.caption(prompt), LessonScreen::hintShownPrompt);
     QCOMPARE(d.cues().mid(played), QStringList{cue});
 
     d.act("hint");
